@@ -1,0 +1,37 @@
+// The bounded integer prompt.
+#include "dialogue/prompt.hpp"
+
+#include <istream>
+#include <ostream>
+
+namespace pruefer {
+namespace {
+
+// A refused line is thrown away only this far; the rest is read by the next attempt.
+constexpr std::streamsize kDiscardLimit = 1024;
+
+// True when the value just read is whole, stands alone on its line and lies within the bounds.
+bool isAccepted(std::istream& in, int value, int low, int high) {
+  return !in.fail() && in.peek() == '\n' && value >= low && value <= high;
+}
+
+}  // namespace
+
+int getBoundedInt(std::istream& in, std::ostream& out, std::string_view prompt, int low, int high,
+                  std::string_view complaint) {
+  for (;;) {
+    out << prompt << ": ";
+    int value = 0;
+    in >> value;
+    if (isAccepted(in, value, low, high)) {
+      in.ignore(kDiscardLimit, '\n');
+      return value;
+    }
+    in.clear();
+    in.ignore(kDiscardLimit, '\n');
+    out << complaint << '\n' << std::flush;
+    out << "Please enter only an integer between " << low << " and " << high << '\n' << std::flush;
+  }
+}
+
+}  // namespace pruefer

@@ -1,0 +1,13 @@
+// The bounded integer prompt: every number the program reads passes through it.
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+
+namespace pruefer {
+
+// Asks with `prompt` until a line holds an integer in [low, high] alone, and returns it.
+int getBoundedInt(std::istream& in, std::ostream& out, std::string_view prompt, int low, int high,
+                  std::string_view complaint);
+
+}  // namespace pruefer

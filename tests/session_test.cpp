@@ -1,0 +1,45 @@
+// Whole sessions driven in-process: where standard output is flushed, and the exit status.
+#include "dialogue/menu.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace pruefer {
+namespace {
+
+// Records every flush of the stream as a "|" in its text.
+class FlushMarkingBuffer : public std::stringbuf {
+ protected:
+  int sync() override {
+    sputn("|", 1);
+    return 0;
+  }
+};
+
+std::string flushesOf(const std::string& typed) {
+  std::istringstream in(typed);
+  FlushMarkingBuffer buffer;
+  std::ostream out(&buffer);
+  Console console{in, out};
+  EXPECT_EQ(runMenu(console), 0);
+  return buffer.str();
+}
+
+const std::string kMenu =
+    "This program can:\n1. Find the Pruefer Code for a given tree\n"
+    "2. Find the tree with a given Pruefer Code\nEnter your choice (0 to quit): ";
+
+TEST(Session, FlushesAfterRefusalsMatrixRowsAndEachFinishedRequest) {
+  EXPECT_EQ(
+      flushesOf("9\n2\n1\n3\n0\n"),
+      kMenu + "\n|Please enter only an integer between 0 and 2\n|Enter your choice (0 to quit): " +
+          "\nHow many entries are in the Pruefer Code?: "
+          "Enter the numbers in the Pruefer Code at the prompts:\n1 Entry: " +
+          "\nThe tree is given by the following matrix:\n\n    1  2  3  \n\n" +
+          "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|" + "\n|" + kMenu);
+}
+
+}  // namespace
+}  // namespace pruefer
