@@ -3,6 +3,7 @@
 
 #include "dialogue/prompt.hpp"
 #include "tree/code_entry.hpp"
+#include "tree/encoding.hpp"
 
 namespace pruefer {
 namespace {
@@ -23,8 +24,16 @@ int runMenu(Console& console) {
     if (choice == 0) {
       return 0;
     }
-    if (choice == 2) {
-      requestTree(console);
+    try {
+      if (choice == 1) {
+        requestPrueferCode(console);
+      } else {
+        requestTree(console);
+      }
+    } catch (const NotATree&) {
+      // The message ends in its own empty line, so the menu follows directly.
+      console.out << "\nThe graph you entered was not a tree, so it has no Pruefer Code.\n\n";
+      continue;
     }
     console.out << '\n' << std::flush;
   }

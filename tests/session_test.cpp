@@ -41,5 +41,13 @@ TEST(Session, FlushesAfterRefusalsMatrixRowsAndEachFinishedRequest) {
           "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|" + "\n|" + kMenu);
 }
 
+TEST(Session, ShowsTheMenuStraightAfterAGraphThatIsNoTree) {
+  const std::string text = flushesOf("1\n4\n1\n2\n2\n3\n3\n1\n0\n");
+  EXPECT_NE(text.find("4   0  0  0  0  \n|\n|\nThe graph you entered was not a tree, so it has no "
+                      "Pruefer Code.\n\n" +
+                      kMenu),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace pruefer

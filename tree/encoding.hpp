@@ -1,0 +1,24 @@
+// Pruefer encoding and the tree-to-code request.
+#pragma once
+
+#include <iosfwd>
+
+#include "dialogue/console.hpp"
+#include "tree/adjacency_matrix.hpp"
+#include "tree/decoding.hpp"
+
+namespace pruefer {
+
+// Raised by the encoding when the graph it was given is not a tree.
+struct NotATree {};
+
+// Fills code positions 1 to n - 2 with the tree's code, taking the matrix apart; throws NotATree.
+void findPrueferCode(AdjacencyMatrix& matrix, CodeArray& code);
+
+// Writes code positions 1 to n - 2 as one line.
+void printPrueferCode(std::ostream& out, const CodeArray& code);
+
+// Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree.
+void requestPrueferCode(Console& console);
+
+}  // namespace pruefer
