@@ -30,12 +30,5 @@ TEST(Decoding, RebuildsTheTreesOfKnownCodes) {
   EXPECT_EQ(decoded({3, 1}), (std::vector<Edge>{{1, 3}, {1, 4}, {2, 3}}));
 }
 
-TEST(Decoding, FindsTheFirstPositionOfAVertex) {
-  const CodeArray code = codeArrayOf({4, 2, 4});
-  EXPECT_EQ(findInCode(4, code), 1);
-  EXPECT_EQ(findInCode(2, code), 2);
-  EXPECT_EQ(findInCode(3, code), -1);
-}
-
 }  // namespace
 }  // namespace pruefer

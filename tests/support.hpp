@@ -1,6 +1,7 @@
 // Helpers shared by the unit tests.
 #pragma once
 
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,15 @@
 namespace pruefer::testing {
 
 using Edge = std::pair<Vertex, Vertex>;
+
+// An output buffer that records every flush as a "|" in its text.
+class FlushMarkingBuffer : public std::stringbuf {
+ protected:
+  int sync() override {
+    sputn("|", 1);
+    return 0;
+  }
+};
 
 // The edges of the matrix, each as (lower, higher), in rising order.
 inline std::vector<Edge> edgesOf(const AdjacencyMatrix& matrix) {

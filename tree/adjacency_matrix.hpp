@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <ranges>
+#include <span>
 #include <vector>
 
 namespace pruefer {
@@ -12,25 +14,77 @@ namespace pruefer {
 using Vertex = std::int32_t;
 
 // The symmetric 0/1 matrix of a loop-free graph; rows and columns are numbered from 1.
+//
+// A row is stored as the set of its columns that hold 1, so the matrix takes memory in
+// proportion to n plus the number of edges. Each entry also knows where its mirror image sits
+// in the other vertex's row, which lets an edge or a whole vertex be removed without searching.
+// Rows are slices of one arena, which is created with room for a tree's edges in use at once
+// and for all the moves of rows that grow one edge at a time.
 class AdjacencyMatrix {
  public:
-  // Creates the matrix of n vertices and no edges (n >= 1).
+  // Creates the matrix of n >= 1 vertices and no edges, with room for the n - 1 edges of a tree.
   explicit AdjacencyMatrix(Vertex n);
 
   // The number of vertices n.
   Vertex size() const { return n_; }
 
-  // Reads cell [i][j]: true when vertices i and j are joined.
+  // Reads cell [i][j]: true when vertices i and j are joined. Costs the length of the shorter row.
   bool get(Vertex i, Vertex j) const;
 
-  // Writes cells [i][j] and [j][i] together, so the matrix stays symmetric.
+  // Writes cells [i][j] and [j][i] together, so the matrix stays symmetric; needs i != j.
   void set(Vertex i, Vertex j, bool joined);
 
+  // Sets cells [i][j] and [j][i] of two distinct vertices not joined yet, without searching.
+  void join(Vertex i, Vertex j);
+
+  // The number of cells in row i that hold 1.
+  Vertex countOnes(Vertex i) const { return rows_[index(i)].size; }
+
+  // The columns of row i that hold 1, in no particular order.
+  auto ones(Vertex i) const {
+    const Row& row = rows_[index(i)];
+    return std::span(arena_).subspan(row.start, index(row.size)) |
+           std::views::transform(&Entry::column);
+  }
+
+  // Lays out the rows of a matrix that has never had an edge side by side, row v with room for
+  // sizes[v] ones (slot 0 unused), so that filling them moves nothing.
+  void reserveRows(std::span<const Vertex> sizes);
+
+  // Clears row v and column v, removing every edge of vertex v; costs v's number of edges.
+  void clearVertex(Vertex v);
+
+  // The bytes a matrix of n vertices holding a tree takes at most.
+  static std::uint64_t bytesNeeded(std::uint64_t n);
+
  private:
-  std::size_t index(Vertex i, Vertex j) const;
+  struct Row {
+    std::size_t start = 0;  // where the row's entries begin in the arena
+    Vertex size = 0;
+    Vertex capacity = 0;
+  };
+  // A column holding 1, and the position of the mirrored entry within that column's row.
+  struct Entry {
+    Vertex column = 0;
+    Vertex mirror = 0;
+  };
+
+  static std::size_t index(Vertex v) { return static_cast<std::size_t>(v); }
+  Entry& entry(Vertex i, Vertex position) {
+    return arena_[rows_[index(i)].start + index(position)];
+  }
+  Vertex positionIn(Vertex i, Vertex j) const;
+  Vertex scan(Vertex i, Vertex j) const;
+  void append(Vertex i, Entry added);
+  void erase(Vertex i, Vertex position);
+  void grow(Vertex i);
+  std::size_t take(std::size_t entries);
 
   Vertex n_;
-  std::vector<std::uint8_t> cells_;
+  std::vector<Row> rows_;
+  // All rows' entries; a row is a slice of it, and arena_[0, used_) has been handed out.
+  std::vector<Entry> arena_;
+  std::size_t used_ = 0;
 };
 
 // Writes the matrix as a heading, a line of column numbers and one line of 0s and 1s per row.

@@ -1,45 +1,38 @@
 // Pruefer decoding.
 #include "tree/decoding.hpp"
 
-#include <algorithm>
+#include <utility>
+
+#include "tree/leaf_pruning.hpp"
 
 namespace pruefer {
-namespace {
-
-// The lowest flagged vertex above `after` for which `isCandidate` holds.
-template <typename Predicate>
-Vertex lowestFlagged(const std::vector<std::uint8_t>& flags, Vertex after, Predicate isCandidate) {
-  const auto n = static_cast<Vertex>(flags.size() - 1);
-  for (Vertex v = after + 1; v <= n; ++v) {
-    if (flags[static_cast<std::size_t>(v)] != 0 && isCandidate(v)) {
-      return v;
-    }
-  }
-  return 0;
-}
-
-}  // namespace
-
-std::ptrdiff_t findInCode(Vertex vertex, const CodeArray& code) {
-  const auto found = std::find(code.begin(), code.end(), vertex);
-  return found == code.end() ? -1 : found - code.begin();
-}
 
 void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
   const Vertex n = matrix.size();
-  std::vector<std::uint8_t> flags(static_cast<std::size_t>(n) + 1, 1);
-  flags[0] = 0;
+  // A vertex ends with one more edge than it has entries in the code; the entries still to be
+  // consumed thus tell its degree in what is left of the tree.
+  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1, 1);
+  degree[0] = 0;
   for (Vertex pass = 1; pass <= n - 2; ++pass) {
-    const Vertex leaf =
-        lowestFlagged(flags, 0, [&code](Vertex v) { return findInCode(v, code) == -1; });
-    flags[static_cast<std::size_t>(leaf)] = 0;
-    const auto parent = std::find_if(code.begin(), code.end(), [](Vertex e) { return e != 0; });
-    matrix.set(leaf, *parent, true);
-    *parent = 0;
+    ++degree[static_cast<std::size_t>(code[static_cast<std::size_t>(pass)])];
   }
-  const auto any = [](Vertex) { return true; };
-  const Vertex u = lowestFlagged(flags, 0, any);
-  matrix.set(u, lowestFlagged(flags, u, any), true);
+  // The final degrees are known before the first edge: every row is laid out in one piece.
+  matrix.reserveRows(degree);
+  pruneLowestLeaves(degree, n - 2, [&matrix, &code](Vertex leaf, Vertex pass) {
+    const Vertex parent = std::exchange(code[static_cast<std::size_t>(pass)], 0);
+    matrix.join(leaf, parent);
+    return parent;
+  });
+  // Exactly two vertices are left; the last edge joins them.
+  Vertex u = 1;
+  while (degree[static_cast<std::size_t>(u)] == 0) {
+    ++u;
+  }
+  Vertex v = u + 1;
+  while (degree[static_cast<std::size_t>(v)] == 0) {
+    ++v;
+  }
+  matrix.join(u, v);
 }
 
 }  // namespace pruefer

@@ -27,7 +27,7 @@ void enterEdges(Console& console, AdjacencyMatrix& matrix) {
       console.out
           << "You have already entered this edge.  In a tree, each edge is unique. Try again.";
     } else {
-      matrix.set(a, b, true);
+      matrix.join(a, b);
       ++edge;
     }
   }

@@ -5,42 +5,30 @@
 #include <string>
 
 #include "tree/edge_entry.hpp"
+#include "tree/leaf_pruning.hpp"
 
 namespace pruefer {
-namespace {
-
-// The lowest vertex with exactly one neighbour, and that neighbour; {0, 0} when there is none.
-std::pair<Vertex, Vertex> lowestLeaf(const AdjacencyMatrix& matrix) {
+void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
   const Vertex n = matrix.size();
-  for (Vertex i = 1; i <= n; ++i) {
-    int ones = 0;
-    Vertex neighbour = 0;
-    for (Vertex j = 1; j <= n; ++j) {
-      if (matrix.get(i, j)) {
-        ++ones;
-        neighbour = j;
-      }
-    }
-    if (ones == 1) {
-      return {i, neighbour};
+  // A vertex's degree and the XOR of its remaining neighbours: once it is down to one
+  // neighbour, the XOR is that neighbour, with no search of its row.
+  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1, 0);
+  std::vector<Vertex> neighbours(static_cast<std::size_t>(n) + 1, 0);
+  for (Vertex v = 1; v <= n; ++v) {
+    degree[static_cast<std::size_t>(v)] = matrix.countOnes(v);
+    for (const Vertex column : matrix.ones(v)) {
+      neighbours[static_cast<std::size_t>(v)] ^= column;
     }
   }
-  return {0, 0};
-}
-
-}  // namespace
-
-void findPrueferCode(AdjacencyMatrix& matrix, CodeArray& code) {
-  const Vertex n = matrix.size();
-  for (Vertex pass = 1; pass <= n - 2; ++pass) {
-    const auto [leaf, neighbour] = lowestLeaf(matrix);
-    if (leaf == 0) {
-      throw NotATree{};
-    }
-    code[static_cast<std::size_t>(pass)] = neighbour;
-    for (Vertex j = 1; j <= n; ++j) {
-      matrix.set(leaf, j, false);
-    }
+  const bool isTree =
+      pruneLowestLeaves(degree, n - 2, [&neighbours, &code](Vertex leaf, Vertex pass) {
+        const Vertex parent = neighbours[static_cast<std::size_t>(leaf)];
+        neighbours[static_cast<std::size_t>(parent)] ^= leaf;
+        code[static_cast<std::size_t>(pass)] = parent;
+        return parent;
+      });
+  if (!isTree) {
+    throw NotATree{};
   }
 }
 

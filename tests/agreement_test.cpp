@@ -1,0 +1,204 @@
+// The fast decoding, encoding and sparse matrix against straightforward versions, on every small
+// input and on thousands of random ones.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <span>
+
+#include "reference.hpp"
+#include "support.hpp"
+#include "tree/encoding.hpp"
+
+namespace pruefer {
+namespace {
+
+using testing::Edge;
+using testing::edgesOf;
+using testing::matrixOf;
+
+reference::DenseMatrix denseOf(Vertex n, const std::vector<Edge>& edges) {
+  reference::DenseMatrix dense = reference::emptyMatrix(n);
+  for (const auto& [a, b] : edges) {
+    dense[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = 1;
+    dense[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] = 1;
+  }
+  return dense;
+}
+
+std::vector<Edge> edgesOf(const reference::DenseMatrix& dense) {
+  std::vector<Edge> edges;
+  for (std::size_t i = 1; i < dense.size(); ++i) {
+    for (std::size_t j = i + 1; j < dense.size(); ++j) {
+      if (dense[i][j] != 0) {
+        edges.emplace_back(static_cast<Vertex>(i), static_cast<Vertex>(j));
+      }
+    }
+  }
+  return edges;
+}
+
+// Both encodings give the same code, or both find that the edges are no tree.
+void expectSameEncoding(Vertex n, const std::vector<Edge>& edges) {
+  reference::DenseMatrix dense = denseOf(n, edges);
+  CodeArray expected(static_cast<std::size_t>(n), 0);
+  const bool isTree = reference::findPrueferCode(dense, expected);
+  CodeArray actual(static_cast<std::size_t>(n), 0);
+  bool raised = false;
+  try {
+    findPrueferCode(matrixOf(n, edges), actual);
+  } catch (const NotATree&) {
+    raised = true;
+  }
+  ASSERT_EQ(raised, !isTree) << ::testing::PrintToString(edges);
+  if (isTree) {
+    ASSERT_EQ(actual, expected) << ::testing::PrintToString(edges);
+  }
+}
+
+void expectSameDecoding(const CodeArray& code) {
+  const auto n = static_cast<Vertex>(code.size());
+  CodeArray fastCode = code;
+  AdjacencyMatrix matrix(n);
+  findTree(matrix, fastCode);
+  CodeArray slowCode = code;
+  reference::DenseMatrix dense = reference::emptyMatrix(n);
+  reference::findTree(dense, slowCode);
+  ASSERT_EQ(edgesOf(matrix), edgesOf(dense)) << ::testing::PrintToString(code);
+  ASSERT_EQ(fastCode, slowCode);
+}
+
+// Calls `visit` with every set of `count` distinct edges among the pairs given.
+template <typename Visit>
+void forEachEdgeSet(const std::vector<Edge>& pairs, std::size_t count, Visit visit) {
+  std::vector<bool> chosen(pairs.size(), false);
+  std::fill(chosen.begin(), chosen.begin() + static_cast<std::ptrdiff_t>(count), true);
+  do {
+    std::vector<Edge> edges;
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+      if (chosen[p]) {
+        edges.push_back(pairs[p]);
+      }
+    }
+    visit(edges);
+  } while (std::prev_permutation(chosen.begin(), chosen.end()));
+}
+
+std::vector<Edge> allPairs(Vertex n) {
+  std::vector<Edge> pairs;
+  for (Vertex a = 1; a <= n; ++a) {
+    for (Vertex b = a + 1; b <= n; ++b) {
+      pairs.emplace_back(a, b);
+    }
+  }
+  return pairs;
+}
+
+TEST(Agreement, EncodingOfEverySmallGraphWithOneEdgeFewerThanVertices) {
+  for (Vertex n = 3; n <= 7; ++n) {
+    forEachEdgeSet(allPairs(n), static_cast<std::size_t>(n - 1),
+                   [n](const std::vector<Edge>& edges) { expectSameEncoding(n, edges); });
+  }
+}
+
+TEST(Agreement, DecodingOfEveryShortCode) {
+  for (Vertex n = 2; n <= 7; ++n) {
+    CodeArray code(static_cast<std::size_t>(n), 0);
+    const auto entries = std::span(code).subspan(1, static_cast<std::size_t>(n - 2));
+    std::fill(entries.begin(), entries.end(), 1);
+    for (;;) {
+      expectSameDecoding(code);
+      auto digit = entries.begin();
+      for (; digit != entries.end() && *digit == n; ++digit) {
+        *digit = 1;
+      }
+      if (digit == entries.end()) {
+        break;
+      }
+      ++*digit;
+    }
+  }
+}
+
+// Random trees, random graphs of n - 1 distinct edges, and forests with cycles closed in them
+// (isolated vertices, isolated edges, cycles with pendant paths) up to 40 vertices.
+TEST(Agreement, EncodingOfRandomTreesAndGraphs) {
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 3000; ++round) {
+    const Vertex n = std::uniform_int_distribution<Vertex>(3, 40)(random);
+    std::vector<Vertex> labels(static_cast<std::size_t>(n));
+    std::iota(labels.begin(), labels.end(), 1);
+    std::shuffle(labels.begin(), labels.end(), random);
+    const auto label = [&labels](Vertex v) { return labels[static_cast<std::size_t>(v - 1)]; };
+    AdjacencyMatrix graph(n);
+    const int roots = round % 3 == 0 ? 1 : std::uniform_int_distribution<int>(1, 4)(random);
+    for (Vertex v = roots + 1; v <= n; ++v) {
+      graph.set(label(v), label(std::uniform_int_distribution<Vertex>(1, v - 1)(random)), true);
+    }
+    std::uniform_int_distribution<Vertex> any(1, n);
+    for (int tries = 0; static_cast<Vertex>(edgesOf(graph).size()) < n - 1 && tries < 1000;
+         ++tries) {
+      const Vertex a = any(random);
+      const Vertex b = any(random);
+      if (a != b) {
+        graph.set(a, b, true);
+      }
+    }
+    expectSameEncoding(n, edgesOf(graph));
+  }
+}
+
+TEST(Agreement, DecodingOfRandomCodes) {
+  std::mt19937 random(8122026);
+  for (int round = 0; round < 3000; ++round) {
+    const Vertex n = std::uniform_int_distribution<Vertex>(2, 60)(random);
+    // Narrow ranges of entries give stars and vertices repeated many times.
+    const Vertex high = std::uniform_int_distribution<Vertex>(1, n)(random);
+    CodeArray code(static_cast<std::size_t>(n), 0);
+    for (std::size_t t = 1; t + 1 < code.size(); ++t) {
+      code[t] = std::uniform_int_distribution<Vertex>(1, high)(random);
+    }
+    expectSameDecoding(code);
+  }
+}
+
+// The sparse matrix against a dense one under random writes and vertex clearings.
+TEST(Agreement, MatrixCellsRowsAndClearingsAgreeWithADenseMatrix) {
+  std::mt19937 random(42);
+  for (int round = 0; round < 200; ++round) {
+    const Vertex n = std::uniform_int_distribution<Vertex>(2, 12)(random);
+    AdjacencyMatrix sparse(n);
+    reference::DenseMatrix dense = reference::emptyMatrix(n);
+    std::uniform_int_distribution<Vertex> any(1, n);
+    // Vertex 1 gets most of the edges, so that its row grows long, as a star's centre does.
+    std::uniform_int_distribution<int> kind(0, 9);
+    for (int step = 0; step < 100; ++step) {
+      const int what = kind(random);
+      const Vertex a = what < 4 ? 1 : any(random);
+      const Vertex b = any(random);
+      if (what == 9) {
+        sparse.clearVertex(a);
+        for (std::size_t j = 0; j < dense.size(); ++j) {
+          dense[static_cast<std::size_t>(a)][j] = dense[j][static_cast<std::size_t>(a)] = 0;
+        }
+      } else if (a != b) {
+        const bool joined = what < 7;
+        sparse.set(a, b, joined);
+        dense[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = joined ? 1 : 0;
+        dense[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] = joined ? 1 : 0;
+      }
+      ASSERT_EQ(edgesOf(sparse), edgesOf(dense));
+      for (Vertex v = 1; v <= n; ++v) {
+        const auto& row = dense[static_cast<std::size_t>(v)];
+        ASSERT_EQ(sparse.countOnes(v), std::count(row.begin(), row.end(), 1));
+        for (const Vertex column : sparse.ones(v)) {
+          ASSERT_EQ(row[static_cast<std::size_t>(column)], 1);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pruefer
