@@ -6,21 +6,14 @@
 #include <sstream>
 #include <string>
 
+#include "support.hpp"
+
 namespace pruefer {
 namespace {
 
-// Records every flush of the stream as a "|" in its text.
-class FlushMarkingBuffer : public std::stringbuf {
- protected:
-  int sync() override {
-    sputn("|", 1);
-    return 0;
-  }
-};
-
 std::string flushesOf(const std::string& typed) {
   std::istringstream in(typed);
-  FlushMarkingBuffer buffer;
+  testing::FlushMarkingBuffer buffer;
   std::ostream out(&buffer);
   Console console{in, out};
   EXPECT_EQ(runMenu(console), 0);
