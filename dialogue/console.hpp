@@ -1,15 +1,19 @@
-// The streams one session of the program talks through.
+// What one session of the program talks through, and the memory its requests may take.
 #pragma once
 
 #include <istream>
 #include <ostream>
 
+#include "dialogue/memory_budget.hpp"
+
 namespace pruefer {
 
-// What a session reads from and writes to; main hands in the standard streams.
+// The streams of a session and its memory budget; main hands in the standard streams.
 struct Console {
   std::istream& in;
   std::ostream& out;
+  std::ostream& err;
+  MemoryBudget budget;
 };
 
 }  // namespace pruefer

@@ -9,6 +9,6 @@ int main() {
   // Every prompt must be on the screen before the program waits for the answer.
   pruefer::FlushingInput input(*std::cin.rdbuf(), std::cout);
   std::istream in(&input);
-  pruefer::Console console{in, std::cout};
+  pruefer::Console console{in, std::cout, std::cerr, pruefer::MemoryBudget::ofSystem()};
   return pruefer::runMenu(console);
 }

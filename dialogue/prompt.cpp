@@ -15,12 +15,21 @@ bool isAccepted(std::istream& in, int value, int low, int high) {
   return !in.fail() && in.peek() == '\n' && value >= low && value <= high;
 }
 
+// True when nothing but white space is left of the input: no number can be read any more.
+bool hasEnded(std::istream& in) {
+  in >> std::ws;
+  return in.peek() == std::istream::traits_type::eof();
+}
+
 }  // namespace
 
 int getBoundedInt(std::istream& in, std::ostream& out, std::string_view prompt, int low, int high,
                   std::string_view complaint) {
   for (;;) {
     out << prompt << ": ";
+    if (hasEnded(in)) {
+      throw EndOfInput{};
+    }
     int value = 0;
     in >> value;
     if (isAccepted(in, value, low, high)) {

@@ -15,7 +15,8 @@ std::string flushesOf(const std::string& typed) {
   std::istringstream in(typed);
   testing::FlushMarkingBuffer buffer;
   std::ostream out(&buffer);
-  Console console{in, out};
+  std::ostringstream err;
+  Console console{in, out, err, MemoryBudget::fixed(std::uint64_t{1} << 30)};
   EXPECT_EQ(runMenu(console), 0);
   return buffer.str();
 }

@@ -103,7 +103,10 @@ void AdjacencyMatrix::erase(Vertex i, Vertex position) {
 // moving it to the end.
 void AdjacencyMatrix::grow(Vertex i) {
   Row& row = rows_[index(i)];
-  const Vertex capacity = row.capacity == 0 ? 1 : 2 * row.capacity;
+  // No row holds more than n - 1 ones, which also keeps the doubling within a vertex number.
+  const std::int64_t doubled = 2 * std::int64_t{row.capacity};
+  const Vertex capacity =
+      row.capacity == 0 ? 1 : static_cast<Vertex>(std::min<std::int64_t>(doubled, n_ - 1));
   if (row.capacity != 0 && row.start + index(row.capacity) == used_) {
     take(index(capacity - row.capacity));
   } else {

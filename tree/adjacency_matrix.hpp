@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
-#include <ranges>
 #include <span>
 #include <vector>
 
@@ -21,7 +20,39 @@ using Vertex = std::int32_t;
 // Rows are slices of one arena, which is created with room for a tree's edges in use at once
 // and for all the moves of rows that grow one edge at a time.
 class AdjacencyMatrix {
+  // A column holding 1, and the position of the mirrored entry within that column's row.
+  struct Entry {
+    Vertex column = 0;
+    Vertex mirror = 0;
+  };
+
  public:
+  // The columns of one row that hold 1, in no particular order; valid until the matrix changes.
+  class Ones {
+   public:
+    class Iterator {
+     public:
+      explicit Iterator(const Entry* at) : at_(at) {}
+      Vertex operator*() const { return at_->column; }
+      Iterator& operator++() {
+        ++at_;
+        return *this;
+      }
+      bool operator==(const Iterator&) const = default;
+
+     private:
+      const Entry* at_;
+    };
+
+    Ones(const Entry* first, std::size_t count) : first_(first), count_(count) {}
+    Iterator begin() const { return Iterator(first_); }
+    Iterator end() const { return Iterator(first_ + count_); }
+
+   private:
+    const Entry* first_;
+    std::size_t count_;
+  };
+
   // Creates the matrix of n >= 1 vertices and no edges, with room for the n - 1 edges of a tree.
   explicit AdjacencyMatrix(Vertex n);
 
@@ -41,10 +72,9 @@ class AdjacencyMatrix {
   Vertex countOnes(Vertex i) const { return rows_[index(i)].size; }
 
   // The columns of row i that hold 1, in no particular order.
-  auto ones(Vertex i) const {
+  Ones ones(Vertex i) const {
     const Row& row = rows_[index(i)];
-    return std::span(arena_).subspan(row.start, index(row.size)) |
-           std::views::transform(&Entry::column);
+    return {arena_.data() + row.start, index(row.size)};
   }
 
   // Lays out the rows of a matrix that has never had an edge side by side, row v with room for
@@ -63,12 +93,6 @@ class AdjacencyMatrix {
     Vertex size = 0;
     Vertex capacity = 0;
   };
-  // A column holding 1, and the position of the mirrored entry within that column's row.
-  struct Entry {
-    Vertex column = 0;
-    Vertex mirror = 0;
-  };
-
   static std::size_t index(Vertex v) { return static_cast<std::size_t>(v); }
   Entry& entry(Vertex i, Vertex position) {
     return arena_[rows_[index(i)].start + index(position)];

@@ -6,10 +6,11 @@
 
 namespace pruefer {
 
-// Reads the code's length and entries; returns the code array of the tree on length + 2 vertices.
-CodeArray enterPrueferCode(Console& console);
+// Reads the entries of the code into positions 1 to n - 2 of the code array of n vertices.
+void enterPrueferCode(Console& console, CodeArray& code);
 
-// Reads a Pruefer code, rebuilds its tree and prints the tree's matrix.
+// Reads a Pruefer code, rebuilds its tree and prints the tree's matrix; throws TreeTooLarge
+// when the tree of a code of the length typed cannot be held.
 void requestTree(Console& console);
 
 }  // namespace pruefer

@@ -6,6 +6,7 @@
 
 #include "tree/edge_entry.hpp"
 #include "tree/leaf_pruning.hpp"
+#include "tree/storage.hpp"
 
 namespace pruefer {
 void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
@@ -42,9 +43,7 @@ void printPrueferCode(std::ostream& out, const CodeArray& code) {
 }
 
 void requestPrueferCode(Console& console) {
-  const Vertex n = enterVertexCount(console);
-  AdjacencyMatrix matrix(n);
-  CodeArray code(static_cast<std::size_t>(n), 0);
+  auto [matrix, code] = makeTreeStorage(enterVertexCount(console), console.budget);
   enterEdges(console, matrix);
   printMatrix(console.out, matrix);
   findPrueferCode(matrix, code);

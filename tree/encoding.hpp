@@ -19,7 +19,8 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code);
 // Writes code positions 1 to n - 2 as one line.
 void printPrueferCode(std::ostream& out, const CodeArray& code);
 
-// Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree.
+// Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree, and
+// TreeTooLarge when a tree of the vertex count typed cannot be held.
 void requestPrueferCode(Console& console);
 
 }  // namespace pruefer

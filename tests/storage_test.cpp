@@ -1,0 +1,82 @@
+// Requests too large for memory or for vertex numbers are refused before their first prompt.
+#include "tree/storage.hpp"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+#include <sstream>
+
+#include "dialogue/menu.hpp"
+
+namespace pruefer {
+namespace {
+
+std::string session(const std::string& typed, std::uint64_t budget) {
+  std::istringstream in(typed);
+  std::ostringstream out;
+  std::ostringstream err;
+  Console console{in, out, err, MemoryBudget::fixed(budget)};
+  runMenu(console);
+  return out.str();
+}
+
+const std::string kMenu =
+    "This program can:\n1. Find the Pruefer Code for a given tree\n"
+    "2. Find the tree with a given Pruefer Code\nEnter your choice (0 to quit): ";
+
+TEST(Storage, RefusesATreeBeyondTheBudgetBeforeItsFirstPrompt) {
+  const std::uint64_t budget = bytesForTree(1000);
+  EXPECT_EQ(session("1\n1001\n0\n", budget),
+            kMenu + "\nHow many vertices does your tree have?: " +
+                "\nThere is not enough memory for a tree of 1001 vertices.\n\n" + kMenu);
+  EXPECT_EQ(session("2\n999\n0\n", budget),
+            kMenu + "\nHow many entries are in the Pruefer Code?: " +
+                "\nThere is not enough memory for a tree of 1001 vertices.\n\n" + kMenu);
+  // A tree the budget just covers goes on to its edges.
+  EXPECT_NE(session("1\n1000\n0\n", budget).find("Please enter the 999 edges"), std::string::npos);
+}
+
+TEST(Storage, RefusesCodesWhoseTreeHasMoreVerticesThanCanBeNumbered) {
+  EXPECT_EQ(session("2\n2147483646\n2\n2147483647\n0\n", UINT64_MAX),
+            kMenu + "\nHow many entries are in the Pruefer Code?: " +
+                "\nA tree of 2147483648 vertices is too large: vertices are numbered up to "
+                "2147483647.\n\n" +
+                kMenu + "\nHow many entries are in the Pruefer Code?: " +
+                "\nA tree of 2147483649 vertices is too large: vertices are numbered up to "
+                "2147483647.\n\n" +
+                kMenu);
+}
+
+TEST(Storage, GrowsLinearlyWithTheVertexCount) {
+  EXPECT_LT(bytesForTree(20000), 4u << 20);
+  EXPECT_EQ(bytesForTree(2000000) - bytesForTree(1000000),
+            bytesForTree(3000000) - bytesForTree(2000000));
+}
+
+bool addressSpaceIsLimited() {
+  std::ifstream limits("/proc/self/limits");
+  for (std::string line; std::getline(limits, line);) {
+    if (line.starts_with("Max address space")) {
+      return line.find("unlimited") == std::string::npos;
+    }
+  }
+  return false;
+}
+
+// Run by the test that limits the process's address space: there, the storage for the largest
+// tree cannot be had even though the budget allows it, and allocation fails at once.
+TEST(UnderAddressLimit, AFailedAllocationBecomesARefusal) {
+  if (!addressSpaceIsLimited()) {
+    GTEST_SKIP() << "needs a limited address space";
+  }
+  try {
+    makeTreeStorage(INT_MAX, MemoryBudget::fixed(UINT64_MAX));
+    FAIL() << "the storage was made";
+  } catch (const TreeTooLarge& refusal) {
+    EXPECT_EQ(refusal.vertices, INT_MAX);
+  }
+}
+
+}  // namespace
+}  // namespace pruefer

@@ -1,0 +1,108 @@
+// The program in a pseudo-terminal, as a person uses it: every prompt is on the screen before
+// the program waits for the answer, and Ctrl-D ends it.
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+namespace {
+
+// The program running in a pseudo-terminal, and what it has shown so far.
+class Terminal {
+ public:
+  Terminal() {
+    pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
+    if (pid_ == 0) {
+      execl(PRUEFER_PROGRAM, PRUEFER_PROGRAM, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~Terminal() {
+    if (pid_ > 0 && !exited_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    close(fd_);
+  }
+
+  // Reads the screen until `text` shows after what was found before; false after 10 seconds.
+  // The program writes nothing unasked, so a prompt it has not flushed is never found.
+  bool waitFor(const std::string& text) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (screen_.find(text, seen_) == std::string::npos) {
+      pollfd ready{fd_, POLLIN, 0};
+      if (std::chrono::steady_clock::now() > deadline || poll(&ready, 1, 100) < 0) {
+        return false;
+      }
+      char chunk[4096];
+      const ssize_t got =
+          (ready.revents & (POLLIN | POLLHUP)) != 0 ? read(fd_, chunk, sizeof chunk) : 0;
+      if (got < 0 || (got == 0 && (ready.revents & POLLHUP) != 0)) {
+        return false;
+      }
+      screen_.append(chunk, static_cast<std::size_t>(got));
+    }
+    seen_ = screen_.find(text, seen_) + text.size();
+    return true;
+  }
+
+  void type(const std::string& keys) {
+    ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
+
+  // Waits for the program to end and returns its exit status, or -1 if a signal ended it.
+  int exitStatus() {
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    exited_ = true;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  const std::string& screen() const { return screen_; }
+
+ private:
+  int fd_ = -1;
+  pid_t pid_ = -1;
+  bool exited_ = false;
+  std::string screen_;
+  std::size_t seen_ = 0;
+};
+
+const std::string kChoice = "Enter your choice (0 to quit): ";
+constexpr char kCtrlD = '\x04';
+
+TEST(Terminal, ShowsEachPromptBeforeWaitingAndQuitsOnCtrlDAtTheMenu) {
+  Terminal terminal;
+  ASSERT_TRUE(terminal.waitFor(kChoice));
+  terminal.type("2\n");
+  ASSERT_TRUE(terminal.waitFor("How many entries are in the Pruefer Code?: "));
+  terminal.type("1\n");
+  ASSERT_TRUE(terminal.waitFor("1 Entry: "));
+  terminal.type("9\n");
+  // The terminal shows each line end as a carriage return and a line feed.
+  ASSERT_TRUE(terminal.waitFor("\r\nPlease enter only an integer between 1 and 3\r\nEntry: "));
+  terminal.type("3\n");
+  ASSERT_TRUE(terminal.waitFor("1   0  0  1  \r\n2   0  0  1  \r\n3   1  1  0  \r\n"));
+  ASSERT_TRUE(terminal.waitFor(kChoice));
+  terminal.type(std::string(1, kCtrlD));
+  EXPECT_EQ(terminal.exitStatus(), 0);
+  terminal.waitFor("\r\n");
+  EXPECT_TRUE(terminal.screen().ends_with(kChoice + "\r\n"));
+}
+
+TEST(Terminal, GivesUpWithStatusOneOnCtrlDInsideARequest) {
+  Terminal terminal;
+  ASSERT_TRUE(terminal.waitFor(kChoice));
+  terminal.type("1\n");
+  ASSERT_TRUE(terminal.waitFor("How many vertices does your tree have?: "));
+  terminal.type(std::string(1, kCtrlD));
+  ASSERT_TRUE(terminal.waitFor("pruefer: the input ended before the request was finished"));
+  EXPECT_EQ(terminal.exitStatus(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+// The storage of a request.
+#include "tree/storage.hpp"
+
+#include <limits>
+#include <new>
+#include <stdexcept>
+
+namespace pruefer {
+
+std::uint64_t bytesForTree(std::uint64_t n) {
+  // The code array, two vertex-indexed arrays of the encoding or decoding, and the printout's
+  // line and heading (at most 16 bytes per column); a mebibyte for everything small.
+  constexpr std::uint64_t kPerVertex = sizeof(Vertex) * 3 + 16;
+  constexpr std::uint64_t kFixed = 1 << 20;
+  return AdjacencyMatrix::bytesNeeded(n) + kPerVertex * (n + 1) + kFixed;
+}
+
+TreeStorage makeTreeStorage(std::int64_t n, const MemoryBudget& budget) {
+  // Memory is checked before it is taken: a lazily committed allocation can succeed and the
+  // process still be killed once the memory is touched.
+  if (n > std::numeric_limits<Vertex>::max() ||
+      bytesForTree(static_cast<std::uint64_t>(n)) > budget.available()) {
+    throw TreeTooLarge{n};
+  }
+  try {
+    const auto vertices = static_cast<Vertex>(n);
+    return {AdjacencyMatrix(vertices), CodeArray(static_cast<std::size_t>(n), 0)};
+  } catch (const std::bad_alloc&) {
+    throw TreeTooLarge{n};
+  } catch (const std::length_error&) {
+    throw TreeTooLarge{n};
+  }
+}
+
+}  // namespace pruefer
