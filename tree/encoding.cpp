@@ -3,12 +3,14 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tree/edge_entry.hpp"
 #include "tree/leaf_pruning.hpp"
 #include "tree/storage.hpp"
 
 namespace pruefer {
+
 void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
   const Vertex n = matrix.size();
   // A vertex's degree and the XOR of its remaining neighbours: once it is down to one
