@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogue/menu.hpp"
+#include "tree/storage.hpp"
 
 namespace {
 
@@ -17,8 +18,9 @@ class Discard : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
 };
 
-// Small enough that huge vertex counts and code lengths are refused, as on a full machine.
-constexpr std::uint64_t kBudget = std::uint64_t{4} << 20;
+// Room for a few thousand vertices, more than an input of a few kilobytes can fill: larger
+// vertex counts and code lengths are refused, as on a full machine, and each run stays quick.
+const std::uint64_t kBudget = pruefer::bytesForTree(3000);
 
 }  // namespace
 
