@@ -11,7 +11,7 @@ namespace pruefer {
 class MemoryBudget {
  public:
   // A budget read from the system each time it is asked: the memory available, and what the
-  // process's address space and data limits leave.
+  // process's address space and data limits and its control group's memory limit leave.
   static MemoryBudget ofSystem() { return MemoryBudget(std::nullopt); }
 
   // A budget of a fixed number of bytes.

@@ -3,28 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "dialogue/menu.hpp"
+#include "support.hpp"
 
 namespace pruefer {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::Outcome;
 
-Outcome run(const std::string& typed) {
-  std::istringstream in(typed);
-  std::ostringstream out;
-  std::ostringstream err;
-  Console console{in, out, err, MemoryBudget::fixed(std::uint64_t{1} << 30)};
-  const int status = runMenu(console);
-  return {status, out.str(), err.str()};
-}
+Outcome run(const std::string& typed) { return testing::runSession(typed); }
 
 std::string transcriptInput(const std::string& name) {
   std::ifstream file(std::string(PRUEFER_TRANSCRIPTS) + "/" + name + ".in", std::ios::binary);

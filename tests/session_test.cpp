@@ -21,9 +21,7 @@ std::string flushesOf(const std::string& typed) {
   return buffer.str();
 }
 
-const std::string kMenu =
-    "This program can:\n1. Find the Pruefer Code for a given tree\n"
-    "2. Find the tree with a given Pruefer Code\nEnter your choice (0 to quit): ";
+using testing::kMenu;
 
 TEST(Session, FlushesAfterRefusalsMatrixRowsAndEachFinishedRequest) {
   EXPECT_EQ(

@@ -5,25 +5,17 @@
 
 #include <climits>
 #include <fstream>
-#include <sstream>
 
-#include "dialogue/menu.hpp"
+#include "support.hpp"
 
 namespace pruefer {
 namespace {
 
-std::string session(const std::string& typed, std::uint64_t budget) {
-  std::istringstream in(typed);
-  std::ostringstream out;
-  std::ostringstream err;
-  Console console{in, out, err, MemoryBudget::fixed(budget)};
-  runMenu(console);
-  return out.str();
-}
+using testing::kMenu;
 
-const std::string kMenu =
-    "This program can:\n1. Find the Pruefer Code for a given tree\n"
-    "2. Find the tree with a given Pruefer Code\nEnter your choice (0 to quit): ";
+std::string session(const std::string& typed, std::uint64_t budget) {
+  return testing::runSession(typed, budget).out;
+}
 
 TEST(Storage, RefusesATreeBeyondTheBudgetBeforeItsFirstPrompt) {
   const std::uint64_t budget = bytesForTree(1000);

@@ -1,16 +1,41 @@
 // Helpers shared by the unit tests.
 #pragma once
 
+#include <cstdint>
 #include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "dialogue/menu.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
 
 namespace pruefer::testing {
 
 using Edge = std::pair<Vertex, Vertex>;
+
+// The menu as written before every choice, up to the prompt's ": ".
+inline const std::string kMenu =
+    "This program can:\n1. Find the Pruefer Code for a given tree\n"
+    "2. Find the tree with a given Pruefer Code\nEnter your choice (0 to quit): ";
+
+// What a whole session wrote and how it ended.
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs a whole session on the typed input, in-process, with a fixed memory budget.
+inline Outcome runSession(const std::string& typed, std::uint64_t budget = std::uint64_t{1} << 30) {
+  std::istringstream in(typed);
+  std::ostringstream out;
+  std::ostringstream err;
+  Console console{in, out, err, MemoryBudget::fixed(budget)};
+  const int status = runMenu(console);
+  return {status, out.str(), err.str()};
+}
 
 // An output buffer that records every flush as a "|" in its text.
 class FlushMarkingBuffer : public std::stringbuf {

@@ -3,7 +3,6 @@
 
 #include <limits>
 #include <new>
-#include <stdexcept>
 
 namespace pruefer {
 
@@ -26,8 +25,6 @@ TreeStorage makeTreeStorage(std::int64_t n, const MemoryBudget& budget) {
     const auto vertices = static_cast<Vertex>(n);
     return {AdjacencyMatrix(vertices), CodeArray(static_cast<std::size_t>(n), 0)};
   } catch (const std::bad_alloc&) {
-    throw TreeTooLarge{n};
-  } catch (const std::length_error&) {
     throw TreeTooLarge{n};
   }
 }
