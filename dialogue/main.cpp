@@ -1,14 +1,15 @@
-// The program's entry: hands the standard streams to the menu loop.
+// The program's entry: hands its standard streams to the menu loop.
 #include <iostream>
 
-#include "dialogue/flushing_input.hpp"
 #include "dialogue/menu.hpp"
+#include "dialogue/standard_streams.hpp"
+#include "dialogue/stream_buffers.hpp"
 
 int main() {
-  std::ios::sync_with_stdio(false);
-  // Every prompt must be on the screen before the program waits for the answer.
-  pruefer::FlushingInput input(*std::cin.rdbuf(), std::cout);
+  pruefer::OutputBuffer output(pruefer::writeStandardOutput);
+  pruefer::InputBuffer input(pruefer::readStandardInput, output);
   std::istream in(&input);
-  pruefer::Console console{in, std::cout, std::cerr, pruefer::MemoryBudget::ofSystem()};
+  std::ostream out(&output);
+  pruefer::Console console{in, out, std::cerr, pruefer::MemoryBudget::ofSystem()};
   return pruefer::runMenu(console);
 }

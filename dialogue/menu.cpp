@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dialogue/prompt.hpp"
+#include "dialogue/stream_buffers.hpp"
 #include "tree/code_entry.hpp"
 #include "tree/encoding.hpp"
 #include "tree/storage.hpp"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int kQuit = 0;
 constexpr int kInputEnded = 1;
+constexpr int kStreamFailed = 2;
 
 // The user's choice; none when the input has ended at the menu.
 std::optional<int> readChoice(Console& console) {
@@ -58,9 +60,8 @@ void runRequest(Console& console, int choice) {
   }
 }
 
-}  // namespace
-
-int runMenu(Console& console) {
+// Runs requests until the user picks 0 or the input ends; returns the exit status.
+int runRequests(Console& console) {
   for (;;) {
     const std::optional<int> choice = readChoice(console);
     if (!choice) {
@@ -78,6 +79,22 @@ int runMenu(Console& console) {
       console.err << "pruefer: the input ended before the request was finished\n";
       return kInputEnded;
     }
+  }
+}
+
+}  // namespace
+
+int runMenu(Console& console) {
+  // A failed read or write leaves the stream operation that met it, and ends the session.
+  console.in.exceptions(std::ios::badbit);
+  console.out.exceptions(std::ios::badbit);
+  try {
+    const int status = runRequests(console);
+    console.out.flush();
+    return status;
+  } catch (const StreamError& failure) {
+    console.err << "pruefer: " << failure.what() << '\n';
+    return kStreamFailed;
   }
 }
 

@@ -5,7 +5,8 @@
 
 namespace pruefer {
 
-// Shows the menu and runs requests until the user picks 0; returns the exit status.
+// Shows the menu and runs requests until the user picks 0 or the input ends; returns the exit
+// status: 0, 1 when the input ended inside a request, 2 when a read or write failed.
 int runMenu(Console& console);
 
 }  // namespace pruefer

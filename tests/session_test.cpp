@@ -30,7 +30,7 @@ TEST(Session, FlushesAfterRefusalsMatrixRowsAndEachFinishedRequest) {
           "\nHow many entries are in the Pruefer Code?: "
           "Enter the numbers in the Pruefer Code at the prompts:\n1 Entry: " +
           "\nThe tree is given by the following matrix:\n\n    1  2  3  \n\n" +
-          "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|" + "\n|" + kMenu);
+          "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|" + "\n|" + kMenu + "|");
 }
 
 TEST(Session, ShowsTheMenuStraightAfterAGraphThatIsNoTree) {

@@ -1,0 +1,16 @@
+// The program's standard input and output, read and written through the system's own calls.
+#pragma once
+
+#include <cstddef>
+
+namespace pruefer {
+
+// Reads at most `size` bytes of standard input, waiting until some are there (also when the
+// input is non-blocking); returns 0 at the end of input; throws StreamError on any failure.
+std::size_t readStandardInput(char* data, std::size_t size);
+
+// Writes all of `data` to standard output, waiting when it is non-blocking and full; throws
+// StreamError on any failure.
+void writeStandardOutput(const char* data, std::size_t size);
+
+}  // namespace pruefer

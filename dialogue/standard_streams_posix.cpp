@@ -1,0 +1,59 @@
+// Standard input and output on POSIX systems.
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "dialogue/standard_streams.hpp"
+#include "dialogue/stream_buffers.hpp"
+
+namespace pruefer {
+namespace {
+
+[[noreturn]] void fail(const char* action) {
+  throw StreamError(action, std::error_code(errno, std::system_category()));
+}
+
+// Handles a failed call on `fd`: returns when it is worth trying again (interrupted, or a
+// non-blocking descriptor that is now ready for `events`), throws otherwise.
+void retryOrFail(int fd, short events, const char* action) {
+  if (errno == EINTR) {
+    return;
+  }
+  if (errno != EAGAIN && errno != EWOULDBLOCK) {
+    fail(action);
+  }
+  pollfd ready{fd, events, 0};
+  while (poll(&ready, 1, -1) < 0) {
+    if (errno != EINTR) {
+      fail(action);
+    }
+  }
+}
+
+}  // namespace
+
+std::size_t readStandardInput(char* data, std::size_t size) {
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, data, size);
+    if (got >= 0) {
+      return static_cast<std::size_t>(got);
+    }
+    retryOrFail(STDIN_FILENO, POLLIN, "read");
+  }
+}
+
+void writeStandardOutput(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t put = write(STDOUT_FILENO, data, size);
+    if (put >= 0) {
+      data += put;
+      size -= static_cast<std::size_t>(put);
+    } else {
+      retryOrFail(STDOUT_FILENO, POLLOUT, "write");
+    }
+  }
+}
+
+}  // namespace pruefer

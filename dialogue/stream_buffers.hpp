@@ -1,0 +1,66 @@
+// The buffers between a session's streams and the system: a failed read or write is raised,
+// input that has ended stays ended, and pending output is flushed before input is awaited.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <stdexcept>
+#include <streambuf>
+#include <system_error>
+
+namespace pruefer {
+
+// Raised when a read or a write fails for any reason but the end of input; what() reads
+// "read error: " or "write error: " and the system's reason.
+class StreamError : public std::runtime_error {
+ public:
+  StreamError(const char* action, std::error_code reason);
+};
+
+// Reads at most `size` bytes into `data`, waiting until some are there; returns 0 only at the
+// end of input, and throws StreamError on any other failure.
+using ReadSome = std::function<std::size_t(char* data, std::size_t size)>;
+
+// Writes all `size` bytes of `data`, waiting as long as it must; throws StreamError on failure.
+using WriteAll = std::function<void(const char* data, std::size_t size)>;
+
+// Output buffered in memory and written through `write` when full or flushed. A failure is
+// thrown out of the stream operation that met it, so a stream over this buffer needs badbit
+// among its exceptions to pass it on. Nothing is written when the buffer is destroyed.
+class OutputBuffer : public std::streambuf {
+ public:
+  // Writes through `write`.
+  explicit OutputBuffer(WriteAll write);
+
+ protected:
+  int_type overflow(int_type c) override;
+  std::streamsize xsputn(const char* data, std::streamsize count) override;
+  int sync() override;
+
+ private:
+  void writeBuffered();
+
+  WriteAll write_;
+  std::array<char, 1 << 16> buffer_{};
+};
+
+// Input fetched through `read`, which flushes `output` first, so that every prompt is shown
+// before the program can wait for its answer; input already fetched is read with no flush in
+// between. Once `read` has reported the end of input, nothing is read again.
+class InputBuffer : public std::streambuf {
+ public:
+  // Reads through `read`, flushing `output` before each fetch; `output` must outlive the buffer.
+  InputBuffer(ReadSome read, std::streambuf& output);
+
+ protected:
+  int_type underflow() override;
+
+ private:
+  ReadSome read_;
+  std::streambuf& output_;
+  bool ended_ = false;
+  std::array<char, 1 << 16> buffer_{};
+};
+
+}  // namespace pruefer
