@@ -1,5 +1,5 @@
 // The program in a pseudo-terminal, as a person uses it: every prompt is on the screen before
-// the program waits for the answer, and Ctrl-D ends it.
+// the program waits for the answer, and Ctrl-D ends it at once.
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -89,7 +89,10 @@ TEST(Terminal, ShowsEachPromptBeforeWaitingAndQuitsOnCtrlDAtTheMenu) {
   terminal.type("3\n");
   ASSERT_TRUE(terminal.waitFor("1   0  0  1  \r\n2   0  0  1  \r\n3   1  1  0  \r\n"));
   ASSERT_TRUE(terminal.waitFor(kChoice));
-  terminal.type(std::string(1, kCtrlD));
+  // A number without Enter, then Ctrl-D twice: the number is refused and the program ends,
+  // without waiting for a third Ctrl-D.
+  terminal.type("5" + std::string(2, kCtrlD));
+  ASSERT_TRUE(terminal.waitFor("Please enter only an integer between 0 and 2\r\n" + kChoice));
   EXPECT_EQ(terminal.exitStatus(), 0);
   terminal.waitFor("\r\n");
   EXPECT_TRUE(terminal.screen().ends_with(kChoice + "\r\n"));
