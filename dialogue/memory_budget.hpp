@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <filesystem>
+#include <functional>
+#include <utility>
 
 namespace pruefer {
 
@@ -10,20 +12,27 @@ namespace pruefer {
 // amount (for tests and fuzzing).
 class MemoryBudget {
  public:
-  // A budget read from the system each time it is asked: the memory available, and what the
-  // process's address space and data limits and its control group's memory limit leave.
-  static MemoryBudget ofSystem() { return MemoryBudget(std::nullopt); }
+  // A budget read from the system each time it is asked.
+  static MemoryBudget ofSystem();
 
   // A budget of a fixed number of bytes.
-  static MemoryBudget fixed(std::uint64_t bytes) { return MemoryBudget(bytes); }
+  static MemoryBudget fixed(std::uint64_t bytes) {
+    return MemoryBudget([bytes] { return bytes; });
+  }
 
   // The bytes that can be had now; the largest value when nothing tells.
-  std::uint64_t available() const;
+  std::uint64_t available() const { return available_(); }
 
  private:
-  explicit MemoryBudget(std::optional<std::uint64_t> fixed) : fixed_(fixed) {}
+  explicit MemoryBudget(std::function<std::uint64_t()> available)
+      : available_(std::move(available)) {}
 
-  std::optional<std::uint64_t> fixed_;
+  std::function<std::uint64_t()> available_;
 };
+
+// What a Linux system's files under `root` ("/" for this one) leave this process: the memory
+// available, the address-space and data limits less what the process uses, and the memory
+// limits less the usage of its control group and of every group above it.
+std::uint64_t availableOnLinux(const std::filesystem::path& root);
 
 }  // namespace pruefer

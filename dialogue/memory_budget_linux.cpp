@@ -1,0 +1,111 @@
+// The memory budget on Linux, read from /proc and from the control groups under /sys/fs/cgroup;
+// where a file is missing or unreadable it sets no limit.
+#include <algorithm>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dialogue/memory_budget.hpp"
+
+namespace pruefer {
+namespace {
+
+using std::filesystem::path;
+
+constexpr std::uint64_t kUnlimited = std::numeric_limits<std::uint64_t>::max();
+constexpr std::uint64_t kKibibyte = 1024;
+
+// The first number on the line of `file` that starts with `label`, if there is one.
+std::optional<std::uint64_t> numberAfter(const path& file, const std::string& label) {
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with(label)) {
+      std::istringstream fields(line.substr(label.size()));
+      std::uint64_t number = 0;
+      if (fields >> number) {
+        return number;
+      }
+      return std::nullopt;  // "unlimited"
+    }
+  }
+  return std::nullopt;
+}
+
+// What `limit` leaves when `used` of it is taken; unlimited when either is unknown.
+std::uint64_t leftOf(std::optional<std::uint64_t> limit, std::optional<std::uint64_t> used) {
+  if (!limit || !used) {
+    return kUnlimited;
+  }
+  return *limit > *used ? *limit - *used : 0;
+}
+
+// What a soft limit of the process leaves, given the kibibytes it already uses against it.
+std::uint64_t leftUnder(const path& root, const std::string& limit, const std::string& usage) {
+  const auto used = numberAfter(root / "proc/self/status", usage);
+  return leftOf(numberAfter(root / "proc/self/limits", limit),
+                used ? std::optional(*used * kKibibyte) : std::nullopt);
+}
+
+// The number a control-group file holds alone; none for "max" or a missing file.
+std::optional<std::uint64_t> numberIn(const path& file) {
+  std::ifstream in(file);
+  std::uint64_t number = 0;
+  return in >> number ? std::optional(number) : std::nullopt;
+}
+
+// The least that the groups from `group` up to the top of `hierarchy` leave, each reading its
+// limit and usage from the files named.
+std::uint64_t leftInGroups(const path& hierarchy, const path& group, const char* limit,
+                           const char* usage) {
+  std::uint64_t left = kUnlimited;
+  for (path at = group.relative_path();; at = at.parent_path()) {
+    const path folder = hierarchy / at;
+    left = std::min(left, leftOf(numberIn(folder / limit), numberIn(folder / usage)));
+    if (at.empty()) {
+      return left;
+    }
+  }
+}
+
+// The least that the memory limits of the process's control groups leave. Each line of
+// /proc/self/cgroup names a hierarchy ("0::" for the unified one, or one whose controllers
+// include "memory") and the process's group in it.
+std::uint64_t leftInControlGroups(const path& root) {
+  std::ifstream in(root / "proc/self/cgroup");
+  std::uint64_t left = kUnlimited;
+  for (std::string line; std::getline(in, line);) {
+    const auto first = line.find(':');
+    const auto second = line.find(':', first + 1);
+    if (first == std::string::npos || second == std::string::npos) {
+      continue;
+    }
+    const std::string controllers = "," + line.substr(first + 1, second - first - 1) + ",";
+    const path group = line.substr(second + 1);
+    if (controllers == ",,") {
+      left = std::min(left,
+                      leftInGroups(root / "sys/fs/cgroup", group, "memory.max", "memory.current"));
+    } else if (controllers.find(",memory,") != std::string::npos) {
+      left = std::min(left, leftInGroups(root / "sys/fs/cgroup/memory", group,
+                                         "memory.limit_in_bytes", "memory.usage_in_bytes"));
+    }
+  }
+  return left;
+}
+
+}  // namespace
+
+std::uint64_t availableOnLinux(const path& root) {
+  const auto free = numberAfter(root / "proc/meminfo", "MemAvailable:");
+  return std::min({free ? *free * kKibibyte : kUnlimited,
+                   leftUnder(root, "Max address space", "VmSize:"),
+                   leftUnder(root, "Max data size", "VmData:"), leftInControlGroups(root)});
+}
+
+MemoryBudget MemoryBudget::ofSystem() {
+  return MemoryBudget([] { return availableOnLinux("/"); });
+}
+
+}  // namespace pruefer

@@ -1,0 +1,99 @@
+// The memory budget read from a Linux system's files: /proc and the control groups of the
+// process, as a container root, nested some levels down, in either hierarchy.
+#include "dialogue/memory_budget.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace pruefer {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint64_t kNone = UINT64_MAX;
+
+struct Case {
+  const char* what;
+  std::map<std::string, std::string> files;  // path under the root, and what it holds
+  std::uint64_t expected;
+};
+
+const Case kCases[] = {
+    {"nothing to read", {}, kNone},
+    {"container root, unified hierarchy",
+     {{"proc/self/cgroup", "0::/\n"},
+      {"sys/fs/cgroup/memory.max", "1000000\n"},
+      {"sys/fs/cgroup/memory.current", "400000\n"}},
+     600000},
+    {"systemd scope three levels down: the tightest level counts",
+     {{"proc/self/cgroup", "0::/user.slice/user-1000.slice/session-2.scope\n"},
+      {"sys/fs/cgroup/user.slice/memory.max", "max\n"},
+      {"sys/fs/cgroup/user.slice/memory.current", "9000000\n"},
+      {"sys/fs/cgroup/user.slice/user-1000.slice/memory.max", "5000000\n"},
+      {"sys/fs/cgroup/user.slice/user-1000.slice/memory.current", "1000000\n"},
+      {"sys/fs/cgroup/user.slice/user-1000.slice/session-2.scope/memory.max", "3000000\n"},
+      {"sys/fs/cgroup/user.slice/user-1000.slice/session-2.scope/memory.current", "2500000\n"}},
+     500000},
+    {"a limit above the scope that leaves less",
+     {{"proc/self/cgroup", "0::/a/b\n"},
+      {"sys/fs/cgroup/a/memory.max", "5000000\n"},
+      {"sys/fs/cgroup/a/memory.current", "4900000\n"},
+      {"sys/fs/cgroup/a/b/memory.max", "max\n"},
+      {"sys/fs/cgroup/a/b/memory.current", "10\n"}},
+     100000},
+    {"version 1, nested, with the controllers listed together",
+     {{"proc/self/cgroup", "5:memoryless:/x\n4:cpu,memory:/docker/abc\n0::/\n"},
+      {"sys/fs/cgroup/memory/memory.limit_in_bytes", "9223372036854771712\n"},
+      {"sys/fs/cgroup/memory/memory.usage_in_bytes", "1000000000\n"},
+      {"sys/fs/cgroup/memory/docker/abc/memory.limit_in_bytes", "2000000\n"},
+      {"sys/fs/cgroup/memory/docker/abc/memory.usage_in_bytes", "500000\n"},
+      {"sys/fs/cgroup/memory/x/memory.limit_in_bytes", "1\n"},
+      {"sys/fs/cgroup/memory/x/memory.usage_in_bytes", "0\n"}},
+     1500000},
+    {"usage beyond the limit leaves nothing; a limit without its usage counts for nothing",
+     {{"proc/self/cgroup", "0::/a\n"},
+      {"sys/fs/cgroup/a/memory.max", "1000\n"},
+      {"sys/fs/cgroup/a/memory.current", "2000\n"},
+      {"sys/fs/cgroup/memory.max", "10\n"}},
+     0},
+    {"a limit that cannot be read sets none",
+     {{"proc/self/cgroup", "0::/\n"},
+      {"sys/fs/cgroup/memory.max/unreadable", ""},
+      {"sys/fs/cgroup/memory.current", "5\n"}},
+     kNone},
+    {"the memory available and the process's limits",
+     {{"proc/meminfo", "MemTotal:  9000 kB\nMemAvailable:  5000 kB\n"},
+      {"proc/self/limits",
+       "Max data size             unlimited            unlimited            bytes\n"
+       "Max address space         4000000              unlimited            bytes\n"},
+      {"proc/self/status", "VmData:  1 kB\nVmSize:  1000 kB\n"}},
+     4000000 - 1000 * 1024},
+    {"a data limit",
+     {{"proc/meminfo", "MemAvailable:  5000 kB\n"},
+      {"proc/self/limits", "Max data size             3000000              unlimited  bytes\n"},
+      {"proc/self/status", "VmData:  2 kB\n"}},
+     3000000 - 2048},
+};
+
+TEST(MemoryBudget, TakesTheLeastThatTheSystemsFilesLeave) {
+  const fs::path base = fs::temp_directory_path() / "pruefer-memory-budget-test";
+  for (const Case& test : kCases) {
+    SCOPED_TRACE(test.what);
+    fs::remove_all(base);
+    fs::create_directories(base);
+    for (const auto& [name, text] : test.files) {
+      fs::create_directories((base / name).parent_path());
+      std::ofstream(base / name) << text;
+    }
+    EXPECT_EQ(availableOnLinux(base), test.expected);
+  }
+  fs::remove_all(base);
+}
+
+}  // namespace
+}  // namespace pruefer
