@@ -2,9 +2,11 @@
 #include "tree/adjacency_matrix.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
+#include <ranges>
 #include <string>
+
+#include "tree/number_lines.hpp"
 
 namespace pruefer {
 namespace {
@@ -128,30 +130,11 @@ std::size_t AdjacencyMatrix::take(std::size_t entries) {
   return start;
 }
 
-namespace {
-
-// Appends the decimal digits of `number`.
-void appendNumber(std::string& text, Vertex number) {
-  char digits[16];
-  const auto result = std::to_chars(digits, digits + sizeof digits, number);
-  text.append(digits, result.ptr);
-}
-
-std::string heading(Vertex n) {
-  std::string text = "\nThe tree is given by the following matrix:\n\n    ";
-  for (Vertex j = 1; j <= n; ++j) {
-    appendNumber(text, j);
-    text += "  ";
-  }
-  text += "\n\n";
-  return text;
-}
-
-}  // namespace
-
 void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix) {
   const Vertex n = matrix.size();
-  out << heading(n);
+  out << "\nThe tree is given by the following matrix:\n\n    ";
+  writeNumbers(out, std::views::iota(Vertex{1}, n + 1), "  ");
+  out << "\n\n";
   // One reusable line: room for the widest row number and its blanks, then "0  " per column.
   // Each row writes its number in front, sets its 1s, is written in one go and is then reset.
   constexpr std::size_t kNumberRoom = 16;

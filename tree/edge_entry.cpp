@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "dialogue/prompt.hpp"
+#include "tree/edge_set.hpp"
 
 namespace pruefer {
 
@@ -16,6 +17,7 @@ Vertex enterVertexCount(Console& console) {
 void enterEdges(Console& console, AdjacencyMatrix& matrix) {
   const Vertex n = matrix.size();
   console.out << "Please enter the " << n - 1 << " edges of your tree, one at a time.\n";
+  EdgeSet typed(n);
   for (Vertex edge = 1; edge < n;) {
     console.out << "\nEdge #" << edge << '\n';
     // Both ends are read before either is checked.
@@ -23,7 +25,7 @@ void enterEdges(Console& console, AdjacencyMatrix& matrix) {
     const Vertex b = getBoundedInt(console.in, console.out, "Second Vertex", 1, n, "");
     if (a == b) {
       console.out << "A graph is not a tree if a vertex is connected to itself. Try again.";
-    } else if (matrix.get(a, b)) {
+    } else if (!typed.insert(a, b)) {
       console.out
           << "You have already entered this edge.  In a tree, each edge is unique. Try again.";
     } else {

@@ -2,11 +2,12 @@
 #include "tree/encoding.hpp"
 
 #include <ostream>
-#include <string>
+#include <span>
 #include <vector>
 
 #include "tree/edge_entry.hpp"
 #include "tree/leaf_pruning.hpp"
+#include "tree/number_lines.hpp"
 #include "tree/storage.hpp"
 
 namespace pruefer {
@@ -36,12 +37,9 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
 }
 
 void printPrueferCode(std::ostream& out, const CodeArray& code) {
-  std::string line = "\nThe Pruefer Code is ( ";
-  for (std::size_t t = 1; t + 1 < code.size(); ++t) {
-    line += std::to_string(code[t]) + ' ';
-  }
-  line += ")\n";
-  out << line;
+  out << "\nThe Pruefer Code is ( ";
+  writeNumbers(out, std::span(code).subspan(1, code.size() - 2), " ");
+  out << ")\n";
 }
 
 void requestPrueferCode(Console& console) {

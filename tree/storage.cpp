@@ -4,14 +4,17 @@
 #include <limits>
 #include <new>
 
+#include "tree/edge_set.hpp"
+
 namespace pruefer {
 
 std::uint64_t bytesForTree(std::uint64_t n) {
-  // The code array, two vertex-indexed arrays of the encoding or decoding, and the printout's
-  // line and heading (at most 16 bytes per column); a mebibyte for everything small.
-  constexpr std::uint64_t kPerVertex = sizeof(Vertex) * 3 + 16;
+  // Besides the matrix and the set of typed edges: the code array, two vertex-indexed arrays of
+  // the encoding or decoding, and the printout's line of three bytes per column; a mebibyte for
+  // everything small.
+  constexpr std::uint64_t kPerVertex = sizeof(Vertex) * 3 + 3;
   constexpr std::uint64_t kFixed = 1 << 20;
-  return AdjacencyMatrix::bytesNeeded(n) + kPerVertex * (n + 1) + kFixed;
+  return AdjacencyMatrix::bytesNeeded(n) + EdgeSet::bytesNeeded(n) + kPerVertex * (n + 1) + kFixed;
 }
 
 TreeStorage makeTreeStorage(std::int64_t n, const MemoryBudget& budget) {

@@ -1,0 +1,42 @@
+// The set of edges typed so far.
+#include "tree/edge_set.hpp"
+
+#include <utility>
+
+namespace pruefer {
+namespace {
+
+// Twice as many slots as a tree has edges, and one more, so the table stays at most half full.
+std::uint64_t slotsFor(std::uint64_t n) { return 2 * n + 1; }
+
+// Spreads the bits of a key over the whole word (the finaliser of SplitMix64), so that edges of
+// one vertex do not crowd into neighbouring slots.
+std::uint64_t mix(std::uint64_t key) {
+  key = (key ^ (key >> 30)) * 0xbf58476d1ce4e5b9u;
+  key = (key ^ (key >> 27)) * 0x94d049bb133111ebu;
+  return key ^ (key >> 31);
+}
+
+}  // namespace
+
+EdgeSet::EdgeSet(Vertex n) : slots_(slotsFor(static_cast<std::uint64_t>(n)), 0) {}
+
+std::uint64_t EdgeSet::bytesNeeded(std::uint64_t n) { return slotsFor(n) * sizeof(std::uint64_t); }
+
+bool EdgeSet::insert(Vertex a, Vertex b) {
+  if (a > b) {
+    std::swap(a, b);
+  }
+  const std::uint64_t key = std::uint64_t(a) << 32 | std::uint64_t(b);
+  for (std::size_t slot = mix(key) % slots_.size();; slot = (slot + 1) % slots_.size()) {
+    if (slots_[slot] == key) {
+      return false;
+    }
+    if (slots_[slot] == 0) {
+      slots_[slot] = key;
+      return true;
+    }
+  }
+}
+
+}  // namespace pruefer

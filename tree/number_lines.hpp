@@ -1,0 +1,38 @@
+// Lines of numbers as the printouts write them: each number in plain decimal and a separator.
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace pruefer {
+
+// Appends the decimal digits of `number`.
+inline void appendNumber(std::string& text, std::int64_t number) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, number);
+  text.append(digits, result.ptr);
+}
+
+// Writes every number of `numbers`, each followed by `separator`, a few kilobytes at a time:
+// a line of a million numbers takes no memory in proportion to its length.
+template <typename Numbers>
+void writeNumbers(std::ostream& out, const Numbers& numbers, std::string_view separator) {
+  constexpr std::size_t kChunk = 4096;
+  std::string text;
+  text.reserve(kChunk + 32);
+  for (const auto number : numbers) {
+    appendNumber(text, number);
+    text += separator;
+    if (text.size() >= kChunk) {
+      out << text;
+      text.clear();
+    }
+  }
+  out << text;
+}
+
+}  // namespace pruefer
