@@ -30,7 +30,7 @@ AdjacencyMatrix treeOf(Shape shape, Vertex n) {
                           : shape == Shape::kPath
                               ? v - 1
                               : std::uniform_int_distribution<Vertex>(1, v - 1)(random);
-    matrix.set(label[static_cast<std::size_t>(v)], label[static_cast<std::size_t>(parent)], true);
+    matrix.join(label[static_cast<std::size_t>(v)], label[static_cast<std::size_t>(parent)]);
   }
   return matrix;
 }

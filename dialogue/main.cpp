@@ -10,6 +10,6 @@ int main() {
   pruefer::InputBuffer input(pruefer::readStandardInput, output);
   std::istream in(&input);
   std::ostream out(&output);
-  pruefer::Console console{in, out, std::cerr, pruefer::MemoryBudget::ofSystem()};
-  return pruefer::runMenu(console);
+  pruefer::Session session{in, out, std::cerr, pruefer::MemoryBudget::ofSystem()};
+  return pruefer::runMenu(session);
 }

@@ -1,12 +1,12 @@
 // The menu loop: the program's one loop, dispatching the two requests.
 #pragma once
 
-#include "dialogue/console.hpp"
+#include "dialogue/session.hpp"
 
 namespace pruefer {
 
 // Shows the menu and runs requests until the user picks 0 or the input ends; returns the exit
 // status: 0, 1 when the input ended inside a request, 2 when a read or write failed.
-int runMenu(Console& console);
+int runMenu(Session& session);
 
 }  // namespace pruefer

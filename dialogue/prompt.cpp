@@ -11,8 +11,8 @@ namespace {
 constexpr std::streamsize kDiscardLimit = 1024;
 
 // True when the value just read is whole, stands alone on its line and lies within the bounds.
-bool isAccepted(std::istream& in, int value, int low, int high) {
-  return !in.fail() && in.peek() == '\n' && value >= low && value <= high;
+bool isAccepted(std::istream& in, int value, Bounds bounds) {
+  return !in.fail() && in.peek() == '\n' && value >= bounds.low && value <= bounds.high;
 }
 
 // True when nothing but white space is left of the input: no number can be read any more.
@@ -23,8 +23,10 @@ bool hasEnded(std::istream& in) {
 
 }  // namespace
 
-int getBoundedInt(std::istream& in, std::ostream& out, std::string_view prompt, int low, int high,
+int getBoundedInt(Session& session, std::string_view prompt, Bounds bounds,
                   std::string_view complaint) {
+  std::istream& in = session.in;
+  std::ostream& out = session.out;
   for (;;) {
     out << prompt << ": ";
     if (hasEnded(in)) {
@@ -32,14 +34,15 @@ int getBoundedInt(std::istream& in, std::ostream& out, std::string_view prompt, 
     }
     int value = 0;
     in >> value;
-    if (isAccepted(in, value, low, high)) {
+    if (isAccepted(in, value, bounds)) {
       in.ignore(kDiscardLimit, '\n');
       return value;
     }
     in.clear();
     in.ignore(kDiscardLimit, '\n');
     out << complaint << '\n' << std::flush;
-    out << "Please enter only an integer between " << low << " and " << high << '\n' << std::flush;
+    out << "Please enter only an integer between " << bounds.low << " and " << bounds.high << '\n'
+        << std::flush;
   }
 }
 

@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Discard discard;
   std::ostream out(&discard);
   std::ostream err(&discard);
-  pruefer::Console console{in, out, err, pruefer::MemoryBudget::fixed(kBudget)};
-  const int status = pruefer::runMenu(console);
+  pruefer::Session session{in, out, err, pruefer::MemoryBudget::fixed(kBudget)};
+  const int status = pruefer::runMenu(session);
   if (status != 0 && status != 1) {
     __builtin_trap();
   }

@@ -66,8 +66,8 @@ std::uint64_t peakOfSession(const std::string& typed) {
   MemoryBudget budget = MemoryBudget::fixed(UINT64_MAX);
   const std::uint64_t before = live;
   peak = live;
-  Console console{in, out, out, budget};
-  EXPECT_EQ(runMenu(console), 0);
+  Session session{in, out, out, budget};
+  EXPECT_EQ(runMenu(session), 0);
   return peak - before;
 }
 

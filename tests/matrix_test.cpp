@@ -19,17 +19,6 @@ std::string printed(const AdjacencyMatrix& matrix) {
   return out.str();
 }
 
-TEST(Matrix, WritesBothCellsOfAnEdgeAndClearsThemAgain) {
-  AdjacencyMatrix matrix(4);
-  matrix.set(1, 3, true);
-  EXPECT_TRUE(matrix.get(1, 3));
-  EXPECT_TRUE(matrix.get(3, 1));
-  EXPECT_FALSE(matrix.get(1, 4));
-  matrix.set(3, 1, false);
-  EXPECT_FALSE(matrix.get(1, 3));
-  EXPECT_FALSE(matrix.get(3, 1));
-}
-
 TEST(Matrix, PrintsHeadingColumnsAndRowsWithTheirTrailingBlanks) {
   EXPECT_EQ(printed(matrixOf(3, {{1, 2}, {2, 3}})),
             "\nThe tree is given by the following matrix:\n\n"

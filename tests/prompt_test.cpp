@@ -18,7 +18,8 @@ struct Answer {
 Answer ask(const std::string& input, int low = 0, int high = 2, const std::string& complaint = "") {
   std::istringstream in(input);
   std::ostringstream out;
-  const int value = getBoundedInt(in, out, "Pick", low, high, complaint);
+  Session session{in, out, out, MemoryBudget::fixed(0)};
+  const int value = getBoundedInt(session, "Pick", {low, high}, complaint);
   return {value, out.str(), std::string(std::istreambuf_iterator<char>(in), {})};
 }
 

@@ -1,5 +1,5 @@
-// Straightforward, slow versions of the decoding and the encoding, step by step as first
-// described, over a dense matrix of their own: the fast versions must agree with them.
+// Straightforward, slow versions of the decoding and the encoding, which scan the code and the
+// rows afresh at every step, over a dense matrix of their own: the fast versions must agree.
 #pragma once
 
 #include <cstdint>

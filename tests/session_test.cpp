@@ -16,8 +16,8 @@ std::string flushesOf(const std::string& typed) {
   testing::FlushMarkingBuffer buffer;
   std::ostream out(&buffer);
   std::ostringstream err;
-  Console console{in, out, err, MemoryBudget::fixed(std::uint64_t{1} << 30)};
-  EXPECT_EQ(runMenu(console), 0);
+  Session session{in, out, err, MemoryBudget::fixed(std::uint64_t{1} << 30)};
+  EXPECT_EQ(runMenu(session), 0);
   return buffer.str();
 }
 

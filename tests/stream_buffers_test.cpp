@@ -65,15 +65,15 @@ struct Streams {
   InputBuffer input;
   std::istream in{&input};
   std::ostream out{&output};
+  std::ostringstream err;
+  Session session{in, out, err, MemoryBudget::fixed(std::uint64_t{1} << 30)};
 };
 
 // Runs a whole session over this system.
 testing::Outcome FakeSystem::run() {
   Streams streams(*this);
-  std::ostringstream err;
-  Console console{streams.in, streams.out, err, MemoryBudget::fixed(std::uint64_t{1} << 30)};
-  const int status = runMenu(console);
-  return {status, screen, err.str()};
+  const int status = runMenu(streams.session);
+  return {status, screen, streams.err.str()};
 }
 
 const std::vector<std::string> kLines = {"2\n", "x\n", "1\n", "3\n", "1\n", "4\n", "1\n",
@@ -82,8 +82,8 @@ const std::vector<std::string> kLines = {"2\n", "x\n", "1\n", "3\n", "1\n", "4\n
 TEST(StreamBuffers, ShowEveryPromptBeforeFetchingItsAnswer) {
   FakeSystem terminal({"7\n", "1\n", "2\n"});
   Streams streams(terminal);
-  EXPECT_EQ(getBoundedInt(streams.in, streams.out, "A", 0, 5, ""), 1);
-  EXPECT_EQ(getBoundedInt(streams.in, streams.out, "B", 0, 5, ""), 2);
+  EXPECT_EQ(getBoundedInt(streams.session, "A", {0, 5}), 1);
+  EXPECT_EQ(getBoundedInt(streams.session, "B", {0, 5}), 2);
   EXPECT_EQ(terminal.seenAtRead,
             (std::vector<std::string>{
                 "A: |", "A: |\n|Please enter only an integer between 0 and 5\n|A: |",
@@ -94,7 +94,7 @@ TEST(StreamBuffers, ReadInputAlreadyFetchedWithoutFlushing) {
   FakeSystem piped({"1\n2\n3\n"});
   Streams streams(piped);
   for (const int expected : {1, 2, 3}) {
-    EXPECT_EQ(getBoundedInt(streams.in, streams.out, "N", 0, 5, ""), expected);
+    EXPECT_EQ(getBoundedInt(streams.session, "N", {0, 5}), expected);
   }
   streams.out.flush();
   EXPECT_EQ(piped.screen, "N: |N: N: |");

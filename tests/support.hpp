@@ -1,6 +1,7 @@
 // Helpers shared by the unit tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -32,8 +33,8 @@ inline Outcome runSession(const std::string& typed, std::uint64_t budget = std::
   std::istringstream in(typed);
   std::ostringstream out;
   std::ostringstream err;
-  Console console{in, out, err, MemoryBudget::fixed(budget)};
-  const int status = runMenu(console);
+  Session session{in, out, err, MemoryBudget::fixed(budget)};
+  const int status = runMenu(session);
   return {status, out.str(), err.str()};
 }
 
@@ -50,20 +51,21 @@ class FlushMarkingBuffer : public std::stringbuf {
 inline std::vector<Edge> edgesOf(const AdjacencyMatrix& matrix) {
   std::vector<Edge> edges;
   for (Vertex i = 1; i <= matrix.size(); ++i) {
-    for (Vertex j = i + 1; j <= matrix.size(); ++j) {
-      if (matrix.get(i, j)) {
+    for (const Vertex j : matrix.ones(i)) {
+      if (i < j) {
         edges.emplace_back(i, j);
       }
     }
   }
+  std::sort(edges.begin(), edges.end());
   return edges;
 }
 
-// The matrix of n vertices holding the given edges.
+// The matrix of n vertices holding the given distinct edges.
 inline AdjacencyMatrix matrixOf(Vertex n, const std::vector<Edge>& edges) {
   AdjacencyMatrix matrix(n);
   for (const auto& [a, b] : edges) {
-    matrix.set(a, b, true);
+    matrix.join(a, b);
   }
   return matrix;
 }

@@ -1,14 +1,12 @@
-// Pruefer encoding and the tree-to-code request.
+// Pruefer encoding and the code printout.
 #include "tree/encoding.hpp"
 
 #include <ostream>
 #include <span>
 #include <vector>
 
-#include "tree/edge_entry.hpp"
 #include "tree/leaf_pruning.hpp"
 #include "tree/number_lines.hpp"
-#include "tree/storage.hpp"
 
 namespace pruefer {
 
@@ -19,7 +17,7 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
   std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1, 0);
   std::vector<Vertex> neighbours(static_cast<std::size_t>(n) + 1, 0);
   for (Vertex v = 1; v <= n; ++v) {
-    degree[static_cast<std::size_t>(v)] = matrix.countOnes(v);
+    degree[static_cast<std::size_t>(v)] = static_cast<Vertex>(matrix.ones(v).size());
     for (const Vertex column : matrix.ones(v)) {
       neighbours[static_cast<std::size_t>(v)] ^= column;
     }
@@ -40,14 +38,6 @@ void printPrueferCode(std::ostream& out, const CodeArray& code) {
   out << "\nThe Pruefer Code is ( ";
   writeNumbers(out, std::span(code).subspan(1, code.size() - 2), " ");
   out << ")\n";
-}
-
-void requestPrueferCode(Console& console) {
-  auto [matrix, code] = makeTreeStorage(enterVertexCount(console), console.budget);
-  enterEdges(console, matrix);
-  printMatrix(console.out, matrix);
-  findPrueferCode(matrix, code);
-  printPrueferCode(console.out, code);
 }
 
 }  // namespace pruefer

@@ -1,9 +1,8 @@
-// Pruefer encoding and the tree-to-code request.
+// Pruefer encoding and the code printout.
 #pragma once
 
 #include <iosfwd>
 
-#include "dialogue/console.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
 
@@ -18,9 +17,5 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code);
 
 // Writes code positions 1 to n - 2 as one line.
 void printPrueferCode(std::ostream& out, const CodeArray& code);
-
-// Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree, and
-// TreeTooLarge when a tree of the vertex count typed cannot be held.
-void requestPrueferCode(Console& console);
 
 }  // namespace pruefer

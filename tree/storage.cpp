@@ -3,6 +3,7 @@
 
 #include <limits>
 #include <new>
+#include <string>
 
 #include "tree/edge_set.hpp"
 
@@ -17,18 +18,24 @@ std::uint64_t bytesForTree(std::uint64_t n) {
   return AdjacencyMatrix::bytesNeeded(n) + EdgeSet::bytesNeeded(n) + kPerVertex * (n + 1) + kFixed;
 }
 
-TreeStorage makeTreeStorage(std::int64_t n, const MemoryBudget& budget) {
+TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available) {
+  const std::string vertices = std::to_string(n);
+  if (n > std::numeric_limits<Vertex>::max()) {
+    throw TreeTooLarge("A tree of " + vertices +
+                       " vertices is too large: vertices are numbered up to " +
+                       std::to_string(std::numeric_limits<Vertex>::max()) + ".");
+  }
+  const std::string noMemory =
+      "There is not enough memory for a tree of " + vertices + " vertices.";
   // Memory is checked before it is taken: a lazily committed allocation can succeed and the
   // process still be killed once the memory is touched.
-  if (n > std::numeric_limits<Vertex>::max() ||
-      bytesForTree(static_cast<std::uint64_t>(n)) > budget.available()) {
-    throw TreeTooLarge{n};
+  if (bytesForTree(static_cast<std::uint64_t>(n)) > available) {
+    throw TreeTooLarge(noMemory);
   }
   try {
-    const auto vertices = static_cast<Vertex>(n);
-    return {AdjacencyMatrix(vertices), CodeArray(static_cast<std::size_t>(n), 0)};
+    return {AdjacencyMatrix(static_cast<Vertex>(n)), CodeArray(static_cast<std::size_t>(n), 0)};
   } catch (const std::bad_alloc&) {
-    throw TreeTooLarge{n};
+    throw TreeTooLarge(noMemory);
   }
 }
 

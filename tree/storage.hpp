@@ -2,17 +2,18 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 
-#include "dialogue/memory_budget.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
 
 namespace pruefer {
 
-// Raised before a request's first prompt for an edge or entry when its tree cannot be held:
-// more vertices than can be numbered, or more memory than can be had.
-struct TreeTooLarge {
-  std::int64_t vertices;
+// Raised before a request's first prompt for an edge or entry when its tree cannot be held;
+// what() is the sentence that tells the user why.
+class TreeTooLarge : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // The empty matrix and the code array of zeros that a request on n vertices works on.
@@ -24,8 +25,9 @@ struct TreeStorage {
 // The most memory a request on n vertices takes, all it creates included.
 std::uint64_t bytesForTree(std::uint64_t n);
 
-// Makes the storage for a request on n vertices; throws TreeTooLarge when n is beyond the
-// largest vertex number, when the budget cannot cover it, or when allocation fails all the same.
-TreeStorage makeTreeStorage(std::int64_t n, const MemoryBudget& budget);
+// Makes the storage for a request on n vertices when `available` bytes can be had; throws
+// TreeTooLarge when n is beyond the largest vertex number, when the storage would take more
+// than is available, or when allocation fails all the same.
+TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available);
 
 }  // namespace pruefer

@@ -1,16 +1,17 @@
-// The code-to-tree request: code entry, decoding and printout.
+// Menu choice 2, "Find the tree with a given Pruefer Code": the code is typed entry by entry,
+// and the matrix of its tree shown.
 #pragma once
 
-#include "dialogue/console.hpp"
+#include "dialogue/session.hpp"
 #include "tree/decoding.hpp"
 
 namespace pruefer {
 
 // Reads the entries of the code into positions 1 to n - 2 of the code array of n vertices.
-void enterPrueferCode(Console& console, CodeArray& code);
+void enterPrueferCode(Session& session, CodeArray& code);
 
 // Reads a Pruefer code, rebuilds its tree and prints the tree's matrix; throws TreeTooLarge
 // when the tree of a code of the length typed cannot be held.
-void requestTree(Console& console);
+void requestTree(Session& session);
 
 }  // namespace pruefer

@@ -9,7 +9,7 @@
 namespace pruefer {
 
 // The streams of a session and its memory budget; main hands in the standard streams.
-struct Console {
+struct Session {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;

@@ -1,0 +1,30 @@
+# Checks that every layer includes only the layers below it: the coding core nothing of the
+# dialogue, the session nothing of the trees, the requests nothing of the menu.
+# Takes -DSOURCE_DIR, the top of the sources.
+set(core tree/adjacency_matrix tree/decoding tree/edge_set tree/encoding tree/leaf_pruning
+  tree/number_lines tree/storage)
+set(session dialogue/memory_budget dialogue/prompt dialogue/session dialogue/standard_streams
+  dialogue/stream_buffers)
+set(requests tree/code_of_tree tree/tree_of_code)
+set(forbidden_core "dialogue/|tree/code_of_tree|tree/tree_of_code")
+set(forbidden_session "tree/|dialogue/menu")
+set(forbidden_requests "dialogue/menu")
+
+set(faults "")
+foreach(layer core session requests)
+  foreach(stem IN LISTS ${layer})
+    file(GLOB files ${SOURCE_DIR}/${stem}*.hpp ${SOURCE_DIR}/${stem}*.cpp)
+    if(NOT files)
+      string(APPEND faults "no file of ${stem}\n")
+    endif()
+    foreach(file IN LISTS files)
+      file(STRINGS ${file} includes REGEX "^#include \"(${forbidden_${layer}})")
+      if(includes)
+        string(APPEND faults "${file} (${layer}): ${includes}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "includes that run back up the layers:\n${faults}")
+endif()

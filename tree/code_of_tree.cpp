@@ -1,0 +1,48 @@
+// Menu choice 1: the code of a typed tree.
+#include "tree/code_of_tree.hpp"
+
+#include <climits>
+#include <ostream>
+
+#include "dialogue/prompt.hpp"
+#include "tree/edge_set.hpp"
+#include "tree/encoding.hpp"
+#include "tree/storage.hpp"
+
+namespace pruefer {
+
+Vertex enterVertexCount(Session& session) {
+  return getBoundedInt(session, "\nHow many vertices does your tree have?", {3, INT_MAX},
+                       "Only trees with three or more vertices have a Pruefer code.");
+}
+
+void enterEdges(Session& session, AdjacencyMatrix& matrix) {
+  const Vertex n = matrix.size();
+  session.out << "Please enter the " << n - 1 << " edges of your tree, one at a time.\n";
+  EdgeSet typed(n);
+  for (Vertex edge = 1; edge < n;) {
+    session.out << "\nEdge #" << edge << '\n';
+    // Both ends are read before either is checked.
+    const Vertex a = getBoundedInt(session, "First Vertex", {1, n});
+    const Vertex b = getBoundedInt(session, "Second Vertex", {1, n});
+    if (a == b) {
+      session.out << "A graph is not a tree if a vertex is connected to itself. Try again.";
+    } else if (!typed.insert(a, b)) {
+      session.out
+          << "You have already entered this edge.  In a tree, each edge is unique. Try again.";
+    } else {
+      matrix.join(a, b);
+      ++edge;
+    }
+  }
+}
+
+void requestPrueferCode(Session& session) {
+  auto [matrix, code] = makeTreeStorage(enterVertexCount(session), session.budget.available());
+  enterEdges(session, matrix);
+  printMatrix(session.out, matrix);
+  findPrueferCode(matrix, code);
+  printPrueferCode(session.out, code);
+}
+
+}  // namespace pruefer

@@ -1,0 +1,20 @@
+// Menu choice 1, "Find the Pruefer Code for a given tree": the tree is typed edge by edge, its
+// matrix shown and its code printed.
+#pragma once
+
+#include "dialogue/session.hpp"
+#include "tree/adjacency_matrix.hpp"
+
+namespace pruefer {
+
+// Reads the number of vertices of the tree to be typed, at least 3.
+Vertex enterVertexCount(Session& session);
+
+// Reads n - 1 distinct loop-free edges into the empty matrix, refusing loops and repeats.
+void enterEdges(Session& session, AdjacencyMatrix& matrix);
+
+// Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree, and
+// TreeTooLarge when a tree of the vertex count typed cannot be held.
+void requestPrueferCode(Session& session);
+
+}  // namespace pruefer
