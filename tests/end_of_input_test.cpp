@@ -28,6 +28,10 @@ TEST(EndOfInput, QuitsAtTheMenuAndGivesUpInsideARequest) {
   EXPECT_EQ(inRequest.status, 1);
   EXPECT_EQ(inRequest.err, kEnded);
   EXPECT_TRUE(inRequest.out.ends_with("Edge #2\nFirst Vertex: \n"));
+  // Blank lines before the end are no attempt at a number: nothing is refused.
+  const Outcome blank = run("1\n\n  \n");
+  EXPECT_EQ(blank.status, 1);
+  EXPECT_EQ(blank.out, testing::kMenu + "\nHow many vertices does your tree have?: \n");
   // A last number without its line end is refused as ever; then the input has ended.
   const Outcome cut = run("2\n1\n3");
   EXPECT_EQ(cut.status, 1);

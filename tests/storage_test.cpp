@@ -58,7 +58,7 @@ bool addressSpaceIsLimited() {
 
 // Run by the test that limits the process's address space: there, the storage for the largest
 // tree cannot be had even though the budget allows it, and allocation fails at once.
-TEST(UnderAddressLimit, AFailedAllocationBecomesARefusal) {
+TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalOrEndsTheRequest) {
   if (!addressSpaceIsLimited()) {
     GTEST_SKIP() << "needs a limited address space";
   }
@@ -68,6 +68,12 @@ TEST(UnderAddressLimit, AFailedAllocationBecomesARefusal) {
   } catch (const TreeTooLarge& refusal) {
     EXPECT_STREQ(refusal.what(), "There is not enough memory for a tree of 2147483647 vertices.");
   }
+  // Storage that can be had, when what the request takes later cannot: the request ends with a
+  // message of its own and the menu comes back.
+  EXPECT_EQ(session("1\n17000000\n0\n", UINT64_MAX),
+            kMenu + "\nHow many vertices does your tree have?: " +
+                "Please enter the 16999999 edges of your tree, one at a time.\n" +
+                "\nThere was not enough memory to finish the request.\n\n" + kMenu);
 }
 
 }  // namespace
