@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <ostream>
-#include <ranges>
 #include <string>
 
 #include "tree/number_lines.hpp"
@@ -75,7 +74,9 @@ std::size_t AdjacencyMatrix::take(std::size_t entries) {
 void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix) {
   const Vertex n = matrix.size();
   out << "\nThe tree is given by the following matrix:\n\n    ";
-  writeNumbers(out, std::views::iota(Vertex{1}, n + 1), "  ");
+  writeNumbers(
+      out, static_cast<std::size_t>(n), [](std::size_t k) { return static_cast<Vertex>(k + 1); },
+      "  ");
   out << "\n\n";
   // One reusable line: room for the widest row number and its blanks, then "0  " per column.
   // Each row writes its number in front, sets its 1s, is written in one go and is then reset.

@@ -2,7 +2,6 @@
 #include "tree/encoding.hpp"
 
 #include <ostream>
-#include <span>
 #include <vector>
 
 #include "tree/leaf_pruning.hpp"
@@ -36,7 +35,8 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
 
 void printPrueferCode(std::ostream& out, const CodeArray& code) {
   out << "\nThe Pruefer Code is ( ";
-  writeNumbers(out, std::span(code).subspan(1, code.size() - 2), " ");
+  writeNumbers(
+      out, code.size() - 2, [&code](std::size_t k) { return code[k + 1]; }, " ");
   out << ")\n";
 }
 

@@ -17,15 +17,16 @@ inline void appendNumber(std::string& text, std::int64_t number) {
   text.append(digits, result.ptr);
 }
 
-// Writes every number of `numbers`, each followed by `separator`, a few kilobytes at a time:
-// a line of a million numbers takes no memory in proportion to its length.
-template <typename Numbers>
-void writeNumbers(std::ostream& out, const Numbers& numbers, std::string_view separator) {
+// Writes the numbers numberAt(0) to numberAt(count - 1), each followed by `separator`, a few
+// kilobytes at a time: a line of a million numbers takes no memory in proportion to its length.
+template <typename NumberAt>
+void writeNumbers(std::ostream& out, std::size_t count, NumberAt numberAt,
+                  std::string_view separator) {
   constexpr std::size_t kChunk = 4096;
   std::string text;
   text.reserve(kChunk + 32);
-  for (const auto number : numbers) {
-    appendNumber(text, number);
+  for (std::size_t k = 0; k < count; ++k) {
+    appendNumber(text, numberAt(k));
     text += separator;
     if (text.size() >= kChunk) {
       out << text;
