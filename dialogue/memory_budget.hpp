@@ -12,7 +12,7 @@ namespace pruefer {
 // amount (for tests and fuzzing).
 class MemoryBudget {
  public:
-  // A budget read from the system each time it is asked.
+  // A budget read from the system each time it is asked, as the platform tells it.
   static MemoryBudget ofSystem();
 
   // A budget of a fixed number of bytes.
@@ -30,9 +30,19 @@ class MemoryBudget {
   std::function<std::uint64_t()> available_;
 };
 
+// The reading of each platform; ofSystem takes the one of the platform it runs on.
+
 // What a Linux system's files under `root` ("/" for this one) leave this process: the memory
 // available, the address-space and data limits less what the process uses, and the memory
 // limits less the usage of its control group and of every group above it.
 std::uint64_t availableOnLinux(const std::filesystem::path& root);
+
+// What any POSIX system tells through getrlimit and sysconf: the address-space and data limits
+// (not less what is used of them) and the physical memory free.
+std::uint64_t availableOnPosix();
+
+// What Windows tells: the physical memory available, what the commit limit leaves, and what
+// the memory limit of the process's job leaves.
+std::uint64_t availableOnWindows();
 
 }  // namespace pruefer

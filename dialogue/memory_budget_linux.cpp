@@ -104,8 +104,4 @@ std::uint64_t availableOnLinux(const path& root) {
                    leftUnder(root, "Max data size", "VmData:"), leftInControlGroups(root)});
 }
 
-MemoryBudget MemoryBudget::ofSystem() {
-  return MemoryBudget([] { return availableOnLinux("/"); });
-}
-
 }  // namespace pruefer

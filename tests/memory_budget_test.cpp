@@ -10,8 +10,16 @@
 #include <map>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#endif
+
 namespace pruefer {
 namespace {
+
+#ifdef __linux__
 
 namespace fs = std::filesystem;
 
@@ -94,6 +102,46 @@ TEST(MemoryBudget, TakesTheLeastThatTheSystemsFilesLeave) {
   }
   fs::remove_all(base);
 }
+
+#endif
+
+#ifdef _WIN32
+
+// The memory limit of a job the process is put in is found and taken.
+TEST(MemoryBudget, OnWindowsTheJobsMemoryLimitCounts) {
+  ASSERT_GT(availableOnWindows(), 0u);
+  const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY;
+  limits.ProcessMemoryLimit = std::size_t{512} << 20;
+  ASSERT_TRUE(
+      SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits));
+  ASSERT_TRUE(AssignProcessToJobObject(job, GetCurrentProcess()));
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION kept{};
+  QueryInformationJobObject(job, JobObjectExtendedLimitInformation, &kept, sizeof kept, nullptr);
+  if (kept.BasicLimitInformation.LimitFlags == 0) {
+    GTEST_SKIP() << "this system (wine) does not keep the memory limits of jobs";
+  }
+  EXPECT_LT(availableOnWindows(), std::uint64_t{512} << 20);
+}
+
+#else
+
+// The reading for POSIX systems without /proc, selected here: a data limit set on the process
+// is what it tells, far below the memory free.
+TEST(MemoryBudget, OnPosixTheProcesssLimitsCount) {
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_DATA, &saved), 0);
+  rlimit lowered = saved;
+  lowered.rlim_cur = rlim_t{256} << 20;
+  ASSERT_EQ(setrlimit(RLIMIT_DATA, &lowered), 0);
+  const std::uint64_t available = availableOnPosix();
+  setrlimit(RLIMIT_DATA, &saved);
+  EXPECT_EQ(available, std::uint64_t{256} << 20);
+  EXPECT_GT(availableOnPosix(), 0u);
+}
+
+#endif
 
 }  // namespace
 }  // namespace pruefer

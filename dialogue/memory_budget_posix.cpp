@@ -1,0 +1,44 @@
+// The memory budget on POSIX systems without Linux's /proc (macOS, the BSDs): the process's
+// address-space and data limits, and the physical memory free or, where that is not told, all
+// of it.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "dialogue/memory_budget.hpp"
+
+namespace pruefer {
+namespace {
+
+constexpr std::uint64_t kUnlimited = std::numeric_limits<std::uint64_t>::max();
+
+std::uint64_t softLimit(int resource) {
+  rlimit limit{};
+  if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+    return kUnlimited;
+  }
+  return static_cast<std::uint64_t>(limit.rlim_cur);
+}
+
+std::uint64_t physicalMemory() {
+#ifdef _SC_AVPHYS_PAGES
+  const long pages = sysconf(_SC_AVPHYS_PAGES);
+#else
+  const long pages = sysconf(_SC_PHYS_PAGES);
+#endif
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) {
+    return kUnlimited;
+  }
+  return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+}
+
+}  // namespace
+
+std::uint64_t availableOnPosix() {
+  return std::min({softLimit(RLIMIT_AS), softLimit(RLIMIT_DATA), physicalMemory()});
+}
+
+}  // namespace pruefer

@@ -1,0 +1,48 @@
+// Standard input and output on Windows, through the C runtime's descriptors in text mode: a
+// line end is written as CR LF, a typed CR LF is read as a line end, and Ctrl-Z then Enter at
+// the console ends the input.
+#include <io.h>
+
+#include <cerrno>
+#include <climits>
+#include <system_error>
+
+#include "dialogue/standard_streams.hpp"
+#include "dialogue/stream_buffers.hpp"
+
+namespace pruefer {
+namespace {
+
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
+
+[[noreturn]] void fail(const char* action) {
+  throw StreamError(action, std::error_code(errno, std::generic_category()));
+}
+
+unsigned int chunk(std::size_t size) {
+  return size < INT_MAX ? static_cast<unsigned int>(size) : INT_MAX;
+}
+
+}  // namespace
+
+std::size_t readStandardInput(char* data, std::size_t size) {
+  const int got = _read(kStandardInput, data, chunk(size));
+  if (got < 0) {
+    fail("read");
+  }
+  return static_cast<std::size_t>(got);
+}
+
+void writeStandardOutput(const char* data, std::size_t size) {
+  while (size > 0) {
+    const int put = _write(kStandardOutput, data, chunk(size));
+    if (put <= 0) {
+      fail("write");
+    }
+    data += put;
+    size -= static_cast<std::size_t>(put);
+  }
+}
+
+}  // namespace pruefer
