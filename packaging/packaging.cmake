@@ -23,25 +23,34 @@ endif()
 string(TIMESTAMP PRUEFER_DATE "%Y-%m-%d" UTC)
 configure_file(doc/pruefer.1.in pruefer.1 @ONLY)
 
-set(changelog ${PROJECT_BINARY_DIR}/changelog)
-add_custom_command(OUTPUT ${changelog}.gz
-  COMMAND ${CMAKE_COMMAND} -DCHANGES=${PROJECT_SOURCE_DIR}/CHANGELOG.md -DOUTPUT=${changelog}
-    -DVERSION=${PROJECT_VERSION} "-DMAINTAINER=${PRUEFER_MAINTAINER}"
-    -P ${PROJECT_SOURCE_DIR}/packaging/debian_changelog.cmake
-  COMMAND gzip -9nf ${changelog}
-  DEPENDS CHANGELOG.md packaging/debian_changelog.cmake
-  COMMENT "Writing the changelog"
-  VERBATIM)
-add_custom_command(OUTPUT pruefer.1.gz
-  COMMAND gzip -9nfk pruefer.1
-  DEPENDS ${PROJECT_BINARY_DIR}/pruefer.1
-  COMMENT "Compressing the manual page"
-  VERBATIM)
-add_custom_target(documents ALL DEPENDS ${changelog}.gz pruefer.1.gz)
+if(WIN32)
+  # A .zip of the program with the documents a Windows user reads.
+  install(TARGETS pruefer RUNTIME DESTINATION .)
+  install(FILES README.md LICENSE DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  set(CPACK_SYSTEM_NAME windows-x86_64)
+else()
+  set(changelog ${PROJECT_BINARY_DIR}/changelog)
+  add_custom_command(OUTPUT ${changelog}.gz
+    COMMAND ${CMAKE_COMMAND} -DCHANGES=${PROJECT_SOURCE_DIR}/CHANGELOG.md -DOUTPUT=${changelog}
+      -DVERSION=${PROJECT_VERSION} "-DMAINTAINER=${PRUEFER_MAINTAINER}"
+      -P ${PROJECT_SOURCE_DIR}/packaging/debian_changelog.cmake
+    COMMAND gzip -9nf ${changelog}
+    DEPENDS CHANGELOG.md packaging/debian_changelog.cmake
+    COMMENT "Writing the changelog"
+    VERBATIM)
+  add_custom_command(OUTPUT pruefer.1.gz
+    COMMAND gzip -9nfk pruefer.1
+    DEPENDS ${PROJECT_BINARY_DIR}/pruefer.1
+    COMMENT "Compressing the manual page"
+    VERBATIM)
+  add_custom_target(documents ALL DEPENDS ${changelog}.gz pruefer.1.gz)
 
-install(TARGETS pruefer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_BINARY_DIR}/pruefer.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES README.md packaging/copyright ${changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(TARGETS pruefer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_BINARY_DIR}/pruefer.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES README.md packaging/copyright ${changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 
 set(CPACK_PACKAGE_NAME pruefer)
 set(CPACK_PACKAGE_VENDOR "The pruefer developers")

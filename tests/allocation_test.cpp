@@ -15,8 +15,10 @@
 namespace {
 
 // The size header in front of each block is invisible to GCC's checks of matching pairs.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Warray-bounds"
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 
 // Bytes allocated and not yet freed, and the most there were since the last reset. Every
 // allocation carries its size in a header in front of it.
