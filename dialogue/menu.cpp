@@ -55,7 +55,7 @@ int runRequests(Session& session) {
     const std::optional<int> choice = readChoice(session);
     if (!choice) {
       // As a shell does on Ctrl-D: what follows starts on a line of its own.
-      session.out << '\n' << std::flush;
+      session.out << '\n';
       return kQuit;
     }
     if (*choice == 0) {
@@ -64,6 +64,7 @@ int runRequests(Session& session) {
     try {
       runRequest(session, *choice);
     } catch (const EndOfInput&) {
+      // The line end goes out first, so that the message stands on a line of its own.
       session.out << '\n' << std::flush;
       session.err << "pruefer: the input ended before the request was finished\n";
       return kInputEnded;

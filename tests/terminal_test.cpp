@@ -115,6 +115,8 @@ TEST(Terminal, GivesUpWithStatusOneOnCtrlDInsideARequest) {
   ASSERT_TRUE(terminal.waitFor("How many vertices does your tree have?: "));
   terminal.type(std::string(1, kCtrlD));
   ASSERT_TRUE(terminal.waitFor("pruefer: the input ended before the request was finished"));
+  // The message stands on a line of its own, below the prompt.
+  EXPECT_NE(terminal.screen().find("have?: \r\npruefer: the input ended"), std::string::npos);
   EXPECT_EQ(terminal.exitStatus(), 1);
 }
 
