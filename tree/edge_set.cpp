@@ -9,12 +9,11 @@ namespace {
 // Twice as many slots as a tree has edges, and one more, so the table stays at most half full.
 std::uint64_t slotsFor(std::uint64_t n) { return 2 * n + 1; }
 
-// Spreads the bits of a key over the whole word (the finaliser of SplitMix64), so that edges of
-// one vertex do not crowd into neighbouring slots.
+// Spreads the bits of a key over the whole word (Fibonacci hashing), so that the edges of one
+// vertex, or of neighbouring vertices, do not crowd into neighbouring slots.
 std::uint64_t mix(std::uint64_t key) {
-  key = (key ^ (key >> 30)) * 0xbf58476d1ce4e5b9u;
-  key = (key ^ (key >> 27)) * 0x94d049bb133111ebu;
-  return key ^ (key >> 31);
+  key *= 0x9e3779b97f4a7c15u;
+  return key ^ (key >> 32);
 }
 
 }  // namespace
