@@ -100,6 +100,22 @@ TEST(StreamBuffers, ReadInputAlreadyFetchedWithoutFlushing) {
   EXPECT_EQ(piped.screen, "N: |N: N: |");
 }
 
+// Prompts for thousands of entries fill the output buffer many times over, a character at a
+// time and with no flush between them: every byte must still go out, in order.
+TEST(StreamBuffers, PassOnEveryByteAcrossManyBuffersFull) {
+  std::string typed = "2\n20000\n";
+  for (int entry = 1; entry < 20000; ++entry) {
+    typed += "1\n";
+  }
+  FakeSystem piped({typed});
+  const testing::Outcome outcome = piped.run();
+  std::string written = outcome.out;
+  std::erase(written, '|');
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_GT(written.size(), std::size_t{3} << 16);
+  EXPECT_EQ(written, testing::runSession(typed).out);
+}
+
 // A terminal reports the end of input once per Ctrl-D: a number typed without Enter, then
 // Ctrl-D twice, is refused, and then the program ends without waiting for a third.
 TEST(StreamBuffers, NeverReadAgainOnceTheInputHasEnded) {
