@@ -167,17 +167,18 @@ TEST(Agreement, DecodingOfRandomCodes) {
   }
 }
 
-// The sparse matrix against a dense one as edges are joined, its rows growing and moving.
+// The sparse matrix against a dense one as the n - 1 edges it has room for are joined, its rows
+// growing and moving.
 TEST(Agreement, MatrixRowsAgreeWithADenseMatrixAsEdgesAreJoined) {
   std::mt19937 random(42);
   for (int round = 0; round < 200; ++round) {
-    const Vertex n = std::uniform_int_distribution<Vertex>(2, 12)(random);
+    const Vertex n = std::uniform_int_distribution<Vertex>(2, 40)(random);
     AdjacencyMatrix sparse(n);
     reference::DenseMatrix dense = reference::emptyMatrix(n);
     std::uniform_int_distribution<Vertex> any(1, n);
     // Vertex 1 gets most of the edges, so that its row grows long, as a star's centre does.
-    for (int step = 0; step < 100; ++step) {
-      const Vertex a = step % 2 == 0 ? 1 : any(random);
+    for (Vertex edges = 0, step = 0; edges < n - 1; ++step) {
+      const Vertex a = step % 4 == 3 ? any(random) : 1;
       const Vertex b = any(random);
       auto& cell = dense[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
       if (a == b || cell == 1) {
@@ -185,6 +186,7 @@ TEST(Agreement, MatrixRowsAgreeWithADenseMatrixAsEdgesAreJoined) {
       }
       sparse.join(a, b);
       cell = dense[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] = 1;
+      ++edges;
       ASSERT_EQ(edgesOf(sparse), edgesOf(dense));
     }
   }

@@ -2,6 +2,7 @@
 #include "tree/adjacency_matrix.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <ostream>
 #include <string>
 
@@ -11,32 +12,22 @@ namespace pruefer {
 namespace {
 
 // A row that doubles its capacity from 1 has taken fewer than 4 entries per column in all, and
-// each edge is a column of two rows, so 8 entries per edge are enough for every row.
-constexpr std::uint64_t kArenaEntriesPerEdge = 8;
-
-std::uint64_t edgesOfTree(std::uint64_t n) { return n == 0 ? 0 : n - 1; }
+// each edge is a column of two rows, so 8 entries per edge of a tree, n - 1 of them, are
+// enough for every row. Needs n >= 1.
+std::size_t arenaEntries(std::uint64_t n) { return static_cast<std::size_t>(8 * (n - 1)); }
 
 }  // namespace
 
-AdjacencyMatrix::AdjacencyMatrix(Vertex n) : n_(n), rows_(index(n) + 1) {
-  const auto edges = static_cast<std::size_t>(edgesOfTree(index(n)));
-  arena_.reserve(kArenaEntriesPerEdge * edges);
-}
+AdjacencyMatrix::AdjacencyMatrix(Vertex n)
+    : n_(n), rows_(index(n) + 1), arena_(arenaEntries(index(n))) {}
 
 std::uint64_t AdjacencyMatrix::bytesNeeded(std::uint64_t n) {
-  return (n + 1) * sizeof(Row) + kArenaEntriesPerEdge * edgesOfTree(n) * sizeof(Vertex);
+  return (n + 1) * sizeof(Row) + arenaEntries(n) * sizeof(Vertex);
 }
 
 void AdjacencyMatrix::join(Vertex i, Vertex j) {
   append(i, j);
   append(j, i);
-}
-
-void AdjacencyMatrix::reserveRows(std::span<const Vertex> sizes) {
-  for (Vertex v = 1; v <= n_; ++v) {
-    rows_[index(v)].capacity = sizes[index(v)];
-    rows_[index(v)].start = take(index(sizes[index(v)]));
-  }
 }
 
 void AdjacencyMatrix::append(Vertex i, Vertex column) {
@@ -61,13 +52,10 @@ void AdjacencyMatrix::grow(Row& row) {
   row.capacity = capacity;
 }
 
-// Hands out the next `entries` entries of the arena, making more when needed; returns the first.
+// Hands out the next `entries` entries of the arena; returns the first.
 std::size_t AdjacencyMatrix::take(std::size_t entries) {
   const std::size_t start = used_;
   used_ += entries;
-  if (arena_.size() < used_) {
-    arena_.resize(used_);
-  }
   return start;
 }
 
@@ -78,22 +66,20 @@ void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix) {
       out, static_cast<std::size_t>(n), [](std::size_t k) { return static_cast<Vertex>(k + 1); },
       "  ");
   out << "\n\n";
-  // One reusable line: room for the widest row number and its blanks, then "0  " per column.
-  // Each row writes its number in front, sets its 1s, is written in one go and is then reset.
+  // One reusable line: room for the widest row number and its blanks, then "0  " per column
+  // and the line end. Each row writes its number in front, sets its 1s, is written in one go
+  // and is then reset.
   constexpr std::size_t kNumberRoom = 16;
-  std::string line(kNumberRoom, ' ');
-  line.reserve(kNumberRoom + 3 * static_cast<std::size_t>(n) + 1);
-  for (Vertex j = 1; j <= n; ++j) {
-    line += "0  ";
-  }
-  line += '\n';
   const auto cell = [](Vertex column) {
     return kNumberRoom + 3 * static_cast<std::size_t>(column - 1);
   };
+  std::string line(cell(n) + 4, ' ');  // up to the last cell, its two blanks and the line end
+  for (Vertex j = 1; j <= n; ++j) {
+    line[cell(j)] = '0';
+  }
+  line.back() = '\n';
   for (Vertex i = 1; i <= n; ++i) {
-    std::string number;
-    appendNumber(number, i);
-    number += "   ";
+    const std::string number = std::to_string(i) + "   ";
     const std::size_t start = kNumberRoom - number.size();
     line.replace(start, number.size(), number);
     for (const Vertex column : matrix.ones(i)) {

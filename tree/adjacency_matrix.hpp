@@ -15,8 +15,8 @@ using Vertex = std::int32_t;
 // The symmetric 0/1 matrix of a loop-free graph; rows and columns are numbered from 1.
 //
 // A row is stored as the list of its columns that hold 1, so the matrix takes memory in
-// proportion to n plus the number of edges. Rows are slices of one arena, created with room for
-// a tree's edges and for all the moves of rows that grow one edge at a time.
+// proportion to n plus the number of edges. Rows are slices of one arena, created whole with
+// room for a tree's edges and for all the moves of rows that grow one edge at a time.
 class AdjacencyMatrix {
  public:
   // Creates the matrix of n >= 1 vertices and no edges, with room for the n - 1 edges of a tree.
@@ -33,10 +33,6 @@ class AdjacencyMatrix {
     const Row& row = rows_[index(i)];
     return {arena_.data() + row.start, index(row.size)};
   }
-
-  // Lays out the rows of a matrix that has never had an edge side by side, row v with room for
-  // sizes[v] ones (slot 0 unused), so that filling them moves nothing.
-  void reserveRows(std::span<const Vertex> sizes);
 
   // The bytes a matrix of n vertices holding a tree takes at most.
   static std::uint64_t bytesNeeded(std::uint64_t n);

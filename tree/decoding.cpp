@@ -16,8 +16,6 @@ void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
   for (Vertex pass = 1; pass <= n - 2; ++pass) {
     ++degree[static_cast<std::size_t>(code[static_cast<std::size_t>(pass)])];
   }
-  // The final degrees are known before the first edge: every row is laid out in one piece.
-  matrix.reserveRows(degree);
   pruneLowestLeaves(degree, n - 2, [&matrix, &code](Vertex leaf, Vertex pass) {
     const Vertex parent = std::exchange(code[static_cast<std::size_t>(pass)], 0);
     matrix.join(leaf, parent);
