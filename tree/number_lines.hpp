@@ -1,21 +1,12 @@
 // Lines of numbers as the printouts write them: each number in plain decimal and a separator.
 #pragma once
 
-#include <charconv>
 #include <cstddef>
-#include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 namespace pruefer {
-
-// Appends the decimal digits of `number`.
-inline void appendNumber(std::string& text, std::int64_t number) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, number);
-  text.append(digits, result.ptr);
-}
 
 // Writes the numbers numberAt(0) to numberAt(count - 1), each followed by `separator`, a few
 // kilobytes at a time: a line of a million numbers takes no memory in proportion to its length.
@@ -24,9 +15,8 @@ void writeNumbers(std::ostream& out, std::size_t count, NumberAt numberAt,
                   std::string_view separator) {
   constexpr std::size_t kChunk = 4096;
   std::string text;
-  text.reserve(kChunk + 32);
   for (std::size_t k = 0; k < count; ++k) {
-    appendNumber(text, numberAt(k));
+    text += std::to_string(numberAt(k));
     text += separator;
     if (text.size() >= kChunk) {
       out << text;
