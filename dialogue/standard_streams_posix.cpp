@@ -18,17 +18,12 @@ namespace {
 // Handles a failed call on `fd`: returns when it is worth trying again (interrupted, or a
 // non-blocking descriptor that is now ready for `events`), throws otherwise.
 void retryOrFail(int fd, short events, const char* action) {
-  if (errno == EINTR) {
-    return;
-  }
-  if (errno != EAGAIN && errno != EWOULDBLOCK) {
+  if (errno == EAGAIN || errno == EWOULDBLOCK) {
+    pollfd ready{.fd = fd, .events = events, .revents = {}};
+    // Interrupted or not, the call is simply tried again.
+    poll(&ready, 1, -1);
+  } else if (errno != EINTR) {
     fail(action);
-  }
-  pollfd ready{fd, events, 0};
-  while (poll(&ready, 1, -1) < 0) {
-    if (errno != EINTR) {
-      fail(action);
-    }
   }
 }
 
