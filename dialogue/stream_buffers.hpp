@@ -18,6 +18,9 @@ class StreamError : public std::runtime_error {
   StreamError(const char* action, std::error_code reason);
 };
 
+// The bytes each buffer holds.
+inline constexpr std::size_t kStreamBufferSize = 1 << 16;
+
 // Reads at most `size` bytes into `data`, waiting until some are there; returns 0 only at the
 // end of input, and throws StreamError on any other failure.
 using ReadSome = std::function<std::size_t(char* data, std::size_t size)>;
@@ -42,7 +45,7 @@ class OutputBuffer : public std::streambuf {
   void writeBuffered();
 
   WriteAll write_;
-  std::array<char, 1 << 16> buffer_{};
+  std::array<char, kStreamBufferSize> buffer_{};
 };
 
 // Input fetched through `read`, which flushes `output` first, so that every prompt is shown
@@ -60,7 +63,7 @@ class InputBuffer : public std::streambuf {
   ReadSome read_;
   std::streambuf& output_;
   bool ended_ = false;
-  std::array<char, 1 << 16> buffer_{};
+  std::array<char, kStreamBufferSize> buffer_{};
 };
 
 }  // namespace pruefer

@@ -114,6 +114,15 @@ TEST(StreamBuffers, PassOnEveryByteAcrossManyBuffersFull) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_GT(written.size(), std::size_t{3} << 16);
   EXPECT_EQ(written, testing::runSession(typed).out);
+  // The same a character at a time through put(), which meets a full buffer.
+  FakeSystem sink({});
+  Streams streams(sink);
+  for (const char c : written) {
+    streams.out.put(c);
+  }
+  streams.out.flush();
+  std::erase(sink.screen, '|');
+  EXPECT_EQ(sink.screen, written);
 }
 
 // A terminal reports the end of input once per Ctrl-D: a number typed without Enter, then
