@@ -28,11 +28,10 @@ std::uint64_t physicalMemory() {
 #else
   const long pages = sysconf(_SC_PHYS_PAGES);
 #endif
-  const long pageSize = sysconf(_SC_PAGESIZE);
-  if (pages <= 0 || pageSize <= 0) {
-    return kUnlimited;
-  }
-  return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+  // -1 where the system does not tell.
+  return pages < 0 ? kUnlimited
+                   : static_cast<std::uint64_t>(pages) *
+                         static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
 }
 
 }  // namespace
