@@ -67,15 +67,16 @@ Finished runNonBlocking(const std::string& typed, bool inputNonBlocking, bool ou
 }
 
 TEST(NonBlocking, WaitsForInputAndForRoomToWrite) {
-  // The tree of a code of 200 entries: a matrix of about 120 kB, more than a pipe holds.
-  std::string typed = "2\n200\n";
-  for (int entry = 1; entry <= 200; ++entry) {
+  // The tree of a code of 1500 entries: a matrix of about 7 MB, far more than a pipe holds,
+  // in lines longer than the pipe takes at once, so that writes are cut short.
+  std::string typed = "2\n1500\n";
+  for (int entry = 1; entry <= 1500; ++entry) {
     typed += std::to_string(entry) + "\n";
   }
   typed += "0\n";
   const Finished blocking = runNonBlocking(typed, false, false);
   ASSERT_EQ(blocking.status, 0);
-  ASSERT_GT(blocking.out.size(), std::size_t{100000});
+  ASSERT_GT(blocking.out.size(), std::size_t{6000000});
   for (const auto& [input, output] : {std::pair{true, false}, {false, true}, {true, true}}) {
     const Finished run = runNonBlocking(typed, input, output);
     SCOPED_TRACE(std::string(input ? "non-blocking input " : "") +
