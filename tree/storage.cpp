@@ -10,12 +10,11 @@
 namespace pruefer {
 
 std::uint64_t bytesForTree(std::uint64_t n) {
-  // Besides the matrix and the set of typed edges: the code array, two vertex-indexed arrays of
-  // the encoding or decoding, and the printout's line of three bytes per column; a mebibyte for
-  // everything small.
-  constexpr std::uint64_t kPerVertex = sizeof(Vertex) * 3 + 3;
+  // A request holds the most while the edges are typed: the matrix, the code array and the set
+  // of typed edges. Once the set is gone, what the codings and the printout take fits in its
+  // place. A mebibyte covers everything small.
   constexpr std::uint64_t kFixed = 1 << 20;
-  return AdjacencyMatrix::bytesNeeded(n) + EdgeSet::bytesNeeded(n) + kPerVertex * (n + 1) + kFixed;
+  return AdjacencyMatrix::bytesNeeded(n) + n * sizeof(Vertex) + EdgeSet::bytesNeeded(n) + kFixed;
 }
 
 TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available) {
@@ -33,7 +32,7 @@ TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available) {
     throw TreeTooLarge(noMemory);
   }
   try {
-    return {AdjacencyMatrix(static_cast<Vertex>(n)), CodeArray(static_cast<std::size_t>(n), 0)};
+    return {AdjacencyMatrix(static_cast<Vertex>(n)), CodeArray(static_cast<std::size_t>(n))};
   } catch (const std::bad_alloc&) {
     throw TreeTooLarge(noMemory);
   }
