@@ -1,13 +1,13 @@
 // The set of edges typed so far.
 #include "tree/edge_set.hpp"
 
-#include <utility>
+#include <algorithm>
 
 namespace pruefer {
 namespace {
 
-// Twice as many slots as a tree has edges, and one more, so the table stays at most half full.
-std::uint64_t slotsFor(std::uint64_t n) { return 2 * n + 1; }
+// Twice as many slots as a tree has edges and more, so the table stays less than half full.
+std::uint64_t slotsFor(std::uint64_t n) { return 2 * n; }
 
 // Spreads the bits of a key over the whole word (Fibonacci hashing), so that the edges of one
 // vertex, or of neighbouring vertices, do not crowd into neighbouring slots.
@@ -18,16 +18,14 @@ std::uint64_t mix(std::uint64_t key) {
 
 }  // namespace
 
-EdgeSet::EdgeSet(Vertex n) : slots_(slotsFor(static_cast<std::uint64_t>(n)), 0) {}
+EdgeSet::EdgeSet(Vertex n) : slots_(slotsFor(static_cast<std::uint64_t>(n))) {}
 
 std::uint64_t EdgeSet::bytesNeeded(std::uint64_t n) { return slotsFor(n) * sizeof(std::uint64_t); }
 
 bool EdgeSet::insert(Vertex a, Vertex b) {
-  if (a > b) {
-    std::swap(a, b);
-  }
-  const std::uint64_t key = std::uint64_t(a) << 32 | std::uint64_t(b);
-  for (std::size_t slot = mix(key) % slots_.size();; slot = (slot + 1) % slots_.size()) {
+  const auto [low, high] = std::minmax(a, b);
+  const std::uint64_t key = std::uint64_t(low) << 32 | std::uint64_t(high);
+  for (std::size_t slot = mix(key) % slots_.size();; slot = next(slot)) {
     if (slots_[slot] == key) {
       return false;
     }
@@ -37,5 +35,7 @@ bool EdgeSet::insert(Vertex a, Vertex b) {
     }
   }
 }
+
+std::size_t EdgeSet::next(std::size_t slot) const { return ++slot == slots_.size() ? 0 : slot; }
 
 }  // namespace pruefer

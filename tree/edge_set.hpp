@@ -25,6 +25,9 @@ class EdgeSet {
   // An open-addressed table of edges as (lower << 32 | higher), 0 marking a free slot; it is
   // never more than half full, so a probe ends after a few slots.
   std::vector<std::uint64_t> slots_;
+
+  // The slot after `slot`, the first after the last.
+  std::size_t next(std::size_t slot) const;
 };
 
 }  // namespace pruefer
