@@ -24,7 +24,7 @@ std::optional<std::uint64_t> numberAfter(const path& file, const std::string& la
   for (std::string line; std::getline(in, line);) {
     if (line.starts_with(label)) {
       std::istringstream fields(line.substr(label.size()));
-      std::uint64_t number = 0;
+      std::uint64_t number{};
       if (fields >> number) {
         return number;
       }
@@ -39,7 +39,7 @@ std::uint64_t leftOf(std::optional<std::uint64_t> limit, std::optional<std::uint
   if (!limit || !used) {
     return kUnlimited;
   }
-  return *limit > *used ? *limit - *used : 0;
+  return *limit - std::min(*limit, *used);
 }
 
 // What a soft limit of the process leaves, given the kibibytes it already uses against it.
@@ -52,7 +52,7 @@ std::uint64_t leftUnder(const path& root, const std::string& limit, const std::s
 // The number a control-group file holds alone; none for "max" or a missing file.
 std::optional<std::uint64_t> numberIn(const path& file) {
   std::ifstream in(file);
-  std::uint64_t number = 0;
+  std::uint64_t number{};
   return in >> number ? std::optional(number) : std::nullopt;
 }
 

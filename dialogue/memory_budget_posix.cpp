@@ -15,11 +15,9 @@ namespace {
 constexpr std::uint64_t kUnlimited = std::numeric_limits<std::uint64_t>::max();
 
 std::uint64_t softLimit(int resource) {
+  // RLIM_INFINITY is a number so large that the memory free is less.
   rlimit limit{};
-  if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
-    return kUnlimited;
-  }
-  return static_cast<std::uint64_t>(limit.rlim_cur);
+  return getrlimit(resource, &limit) == 0 ? static_cast<std::uint64_t>(limit.rlim_cur) : kUnlimited;
 }
 
 std::uint64_t physicalMemory() {

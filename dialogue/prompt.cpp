@@ -32,7 +32,7 @@ int getBoundedInt(Session& session, std::string_view prompt, Bounds bounds,
     if (hasEnded(in)) {
       throw EndOfInput{};
     }
-    int value = 0;
+    int value{};
     in >> value;
     if (isAccepted(in, value, bounds)) {
       in.ignore(kDiscardLimit, '\n');

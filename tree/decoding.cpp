@@ -11,10 +11,10 @@ void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
   const Vertex n = matrix.size();
   // A vertex ends with one more edge than it has entries in the code; the entries still to be
   // consumed thus tell its degree in what is left of the tree.
+  // (The two zeros that frame the code count for the slot 0, which is never read.)
   std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1, 1);
-  degree[0] = 0;
-  for (Vertex pass = 1; pass <= n - 2; ++pass) {
-    ++degree[static_cast<std::size_t>(code[static_cast<std::size_t>(pass)])];
+  for (const Vertex entry : code) {
+    ++degree[static_cast<std::size_t>(entry)];
   }
   pruneLowestLeaves(degree, n - 2, [&matrix, &code](Vertex leaf, Vertex pass) {
     const Vertex parent = std::exchange(code[static_cast<std::size_t>(pass)], 0);

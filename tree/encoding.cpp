@@ -13,8 +13,8 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
   const Vertex n = matrix.size();
   // A vertex's degree and the XOR of its remaining neighbours: once it is down to one
   // neighbour, the XOR is that neighbour, with no search of its row.
-  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1, 0);
-  std::vector<Vertex> neighbours(static_cast<std::size_t>(n) + 1, 0);
+  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1);
+  std::vector<Vertex> neighbours(static_cast<std::size_t>(n) + 1);
   for (Vertex v = 1; v <= n; ++v) {
     degree[static_cast<std::size_t>(v)] = static_cast<Vertex>(matrix.ones(v).size());
     for (const Vertex column : matrix.ones(v)) {
