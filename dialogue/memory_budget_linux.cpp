@@ -82,7 +82,9 @@ std::uint64_t leftInControlGroups(const path& root) {
     if (first == std::string::npos || second == std::string::npos) {
       continue;
     }
-    const std::string controllers = "," + line.substr(first + 1, second - first - 1) + ",";
+    // Framed by commas, so that ",memory," is found only as a whole name.
+    std::string controllers(",");
+    controllers.append(line, first + 1, second - first - 1).append(",");
     const path group = line.substr(second + 1);
     if (controllers == ",,") {
       left = std::min(left,
