@@ -26,10 +26,9 @@ std::uint64_t physicalMemory() {
 #else
   const long pages = sysconf(_SC_PHYS_PAGES);
 #endif
-  // -1 where the system does not tell.
-  return pages < 0 ? kUnlimited
-                   : static_cast<std::uint64_t>(pages) *
-                         static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
+  // Where the system does not tell, sysconf gives -1: as an unsigned count of pages that is
+  // more memory than any limit.
+  return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
 }
 
 }  // namespace

@@ -66,21 +66,21 @@ void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix) {
       out, static_cast<std::size_t>(n), [](std::size_t k) { return static_cast<Vertex>(k + 1); },
       "  ");
   out << "\n\n";
-  // One reusable line: room for the widest row number and its blanks, then "0  " per column
-  // and the line end. Each row writes its number in front, sets its 1s, is written in one go
-  // and is then reset.
-  constexpr std::size_t kNumberRoom = 16;
-  const auto cell = [](Vertex column) {
-    return kNumberRoom + 3 * static_cast<std::size_t>(column - 1);
+  // One reusable line: room for the widest row number and its three blanks, then "0  " per
+  // column and the line end. Each row writes its number in front, sets its 1s, is written in
+  // one go and is then reset.
+  const std::size_t numberRoom = std::to_string(n).size() + 3;
+  const auto cell = [numberRoom](Vertex column) {
+    return numberRoom + 3 * static_cast<std::size_t>(column - 1);
   };
-  std::string line(cell(n) + 4, ' ');  // up to the last cell, its two blanks and the line end
+  std::string line(numberRoom, ' ');
   for (Vertex j = 1; j <= n; ++j) {
-    line[cell(j)] = '0';
+    line += "0  ";
   }
-  line.back() = '\n';
+  line += '\n';
   for (Vertex i = 1; i <= n; ++i) {
     const std::string number = std::to_string(i) + "   ";
-    const std::size_t start = kNumberRoom - number.size();
+    const std::size_t start = numberRoom - number.size();
     line.replace(start, number.size(), number);
     for (const Vertex column : matrix.ones(i)) {
       line[cell(column)] = '1';

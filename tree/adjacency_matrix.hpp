@@ -39,9 +39,9 @@ class AdjacencyMatrix {
 
  private:
   struct Row {
-    std::size_t start = 0;  // where the row's columns begin in the arena
-    Vertex size = 0;
-    Vertex capacity = 0;
+    std::size_t start{};  // where the row's columns begin in the arena
+    Vertex size{};
+    Vertex capacity{};
   };
   static std::size_t index(Vertex v) { return static_cast<std::size_t>(v); }
   void append(Vertex i, Vertex column);
@@ -52,7 +52,7 @@ class AdjacencyMatrix {
   std::vector<Row> rows_;
   // All rows' columns; a row is a slice of it, and arena_[0, used_) has been handed out.
   std::vector<Vertex> arena_;
-  std::size_t used_ = 0;
+  std::size_t used_{};
 };
 
 // Writes the matrix as a heading, a line of column numbers and one line of 0s and 1s per row.
