@@ -17,7 +17,7 @@ bool pruneLowestLeaves(std::vector<Vertex>& degree, Vertex passes, ParentOf pare
   const auto n = static_cast<Vertex>(degree.size() - 1);
   // Every vertex below `next` has a degree other than 1, except a parent just brought down to 1,
   // which is then the lowest leaf and taken at once.
-  Vertex next = 1;
+  Vertex next{};  // slot 0 is never of degree 1, so the scan may start there
   const auto advance = [&degree, &next, n] {
     while (next <= n && degree[static_cast<std::size_t>(next)] != 1) {
       ++next;
