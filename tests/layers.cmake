@@ -2,7 +2,7 @@
 # dialogue, the session nothing of the trees, the requests nothing of the menu.
 # Takes -DSOURCE_DIR, the top of the sources.
 set(core tree/adjacency_matrix tree/decoding tree/edge_set tree/encoding tree/leaf_pruning
-  tree/number_lines tree/storage)
+  tree/storage)
 set(session dialogue/memory_budget dialogue/prompt dialogue/session dialogue/standard_streams
   dialogue/stream_buffers)
 set(requests tree/code_of_tree tree/tree_of_code)

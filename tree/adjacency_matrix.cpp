@@ -6,8 +6,6 @@
 #include <ostream>
 #include <string>
 
-#include "tree/number_lines.hpp"
-
 namespace pruefer {
 namespace {
 
@@ -62,9 +60,9 @@ std::size_t AdjacencyMatrix::take(std::size_t entries) {
 void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix) {
   const Vertex n = matrix.size();
   out << "\nThe tree is given by the following matrix:\n\n    ";
-  writeNumbers(
-      out, static_cast<std::size_t>(n), [](std::size_t k) { return static_cast<Vertex>(k + 1); },
-      "  ");
+  for (Vertex j = 1; j <= n; ++j) {
+    out << j << "  ";
+  }
   out << "\n\n";
   // One reusable line: room for the widest row number and its three blanks, then "0  " per
   // column and the line end. Each row writes its number in front, sets its 1s, is written in

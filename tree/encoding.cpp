@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "tree/leaf_pruning.hpp"
-#include "tree/number_lines.hpp"
 
 namespace pruefer {
 
@@ -35,8 +34,9 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
 
 void printPrueferCode(std::ostream& out, const CodeArray& code) {
   out << "\nThe Pruefer Code is ( ";
-  writeNumbers(
-      out, code.size() - 2, [&code](std::size_t k) { return code[k + 1]; }, " ");
+  for (std::size_t t = 1; t + 1 < code.size(); ++t) {
+    out << code[t] << ' ';
+  }
   out << ")\n";
 }
 
