@@ -18,10 +18,18 @@ using std::filesystem::path;
 constexpr std::uint64_t kUnlimited = std::numeric_limits<std::uint64_t>::max();
 constexpr std::uint64_t kKibibyte = 1024;
 
-// The first number on the line of `file` that starts with `label`, if there is one.
-std::optional<std::uint64_t> numberAfter(const path& file, const std::string& label) {
+// The whole of a small file; empty when it is missing or unreadable.
+std::string contentsOf(const path& file) {
   std::ifstream in(file);
-  for (std::string line; std::getline(in, line);) {
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+// The first number on the line of `text` that starts with `label`, if there is one.
+std::optional<std::uint64_t> numberAfter(const std::string& text, const std::string& label) {
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
     if (line.starts_with(label)) {
       std::istringstream fields(line.substr(label.size()));
       std::uint64_t number{};
@@ -42,11 +50,12 @@ std::uint64_t leftOf(std::optional<std::uint64_t> limit, std::optional<std::uint
   return *limit - std::min(*limit, *used);
 }
 
-// What a soft limit of the process leaves, given the kibibytes it already uses against it.
-std::uint64_t leftUnder(const path& root, const std::string& limit, const std::string& usage) {
-  const auto used = numberAfter(root / "proc/self/status", usage);
-  return leftOf(numberAfter(root / "proc/self/limits", limit),
-                used ? std::optional(*used * kKibibyte) : std::nullopt);
+// What the soft limit named `limit` in /proc/self/limits leaves, given the kibibytes the
+// process uses against it, named `usage` in /proc/self/status.
+std::uint64_t leftUnder(const std::string& limits, const std::string& limit,
+                        const std::string& status, const std::string& usage) {
+  const auto used = numberAfter(status, usage);
+  return leftOf(numberAfter(limits, limit), used ? std::optional(*used * kKibibyte) : std::nullopt);
 }
 
 // The number a control-group file holds alone; none for "max" or a missing file.
@@ -57,13 +66,15 @@ std::optional<std::uint64_t> numberIn(const path& file) {
 }
 
 // The least that the groups from `group` up to the top of `hierarchy` leave, each reading its
-// limit and usage from the files named.
+// limit and, where it has one, its usage from the files named.
 std::uint64_t leftInGroups(const path& hierarchy, const path& group, const char* limit,
                            const char* usage) {
   std::uint64_t left = kUnlimited;
   for (path at = group.relative_path();; at = at.parent_path()) {
     const path folder = hierarchy / at;
-    left = std::min(left, leftOf(numberIn(folder / limit), numberIn(folder / usage)));
+    if (const auto bytes = numberIn(folder / limit)) {
+      left = std::min(left, leftOf(bytes, numberIn(folder / usage)));
+    }
     if (at.empty()) {
       return left;
     }
@@ -100,10 +111,14 @@ std::uint64_t leftInControlGroups(const path& root) {
 }  // namespace
 
 std::uint64_t availableOnLinux(const path& root) {
-  const auto free = numberAfter(root / "proc/meminfo", "MemAvailable:");
+  // Each file is read once per asking, and nothing is kept: a limit may change between requests.
+  const auto free = numberAfter(contentsOf(root / "proc/meminfo"), "MemAvailable:");
+  const std::string limits = contentsOf(root / "proc/self/limits");
+  const std::string status = contentsOf(root / "proc/self/status");
   return std::min({free ? *free * kKibibyte : kUnlimited,
-                   leftUnder(root, "Max address space", "VmSize:"),
-                   leftUnder(root, "Max data size", "VmData:"), leftInControlGroups(root)});
+                   leftUnder(limits, "Max address space", status, "VmSize:"),
+                   leftUnder(limits, "Max data size", status, "VmData:"),
+                   leftInControlGroups(root)});
 }
 
 }  // namespace pruefer
