@@ -12,22 +12,33 @@ namespace pruefer {
 // amount (for tests and fuzzing).
 class MemoryBudget {
  public:
-  // A budget read from the system each time it is asked, as the platform tells it.
+  // A budget read from the system as the platform tells it, each time a request too large to be
+  // sure of asks.
   static MemoryBudget ofSystem();
+
+  // A budget that calls `read` each time a request of more than `sure` bytes asks; a request of
+  // at most `sure` bytes is granted without calling it.
+  static MemoryBudget reading(std::function<std::uint64_t()> read, std::uint64_t sure) {
+    return MemoryBudget(std::move(read), sure);
+  }
 
   // A budget of a fixed number of bytes.
   static MemoryBudget fixed(std::uint64_t bytes) {
-    return MemoryBudget([bytes] { return bytes; });
+    return MemoryBudget([bytes] { return bytes; }, 0);
   }
 
-  // The bytes that can be had now; the largest value when nothing tells.
-  std::uint64_t available() const { return available_(); }
+  // The bytes that a request needing `wanted` may count on: `wanted` itself when the budget is
+  // sure of that much, otherwise what can be had now (the largest value when nothing tells).
+  std::uint64_t availableFor(std::uint64_t wanted) const {
+    return wanted <= sure_ ? wanted : read_();
+  }
 
  private:
-  explicit MemoryBudget(std::function<std::uint64_t()> available)
-      : available_(std::move(available)) {}
+  MemoryBudget(std::function<std::uint64_t()> read, std::uint64_t sure)
+      : read_(std::move(read)), sure_(sure) {}
 
-  std::function<std::uint64_t()> available_;
+  std::function<std::uint64_t()> read_;
+  std::uint64_t sure_;
 };
 
 // The reading of each platform; ofSystem takes the one of the platform it runs on.

@@ -5,6 +5,11 @@
 
 #include <climits>
 #include <fstream>
+#include <sstream>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
 
 #include "support.hpp"
 
@@ -27,6 +32,25 @@ TEST(Storage, RefusesATreeBeyondTheBudgetBeforeItsFirstPrompt) {
                 "\nThere is not enough memory for a tree of 1001 vertices.\n\n" + kMenu);
   // A tree the budget just covers goes on to its edges.
   EXPECT_NE(session("1\n1000\n0\n", budget).find("Please enter the 999 edges"), std::string::npos);
+}
+
+// The system is asked only by a request too large to be sure of, and again by each such request,
+// since a limit may change while the menu waits.
+TEST(Storage, AsksTheSystemOnlyForRequestsItCannotBeSureOf) {
+  int asked = 0;
+  const auto budget = MemoryBudget::reading(
+      [&asked] {
+        ++asked;
+        return std::uint64_t{0};
+      },
+      bytesForTree(1000));
+  const std::string out = testing::runSession("2\n1\n3\n1\n1001\n1\n1001\n1\n1000\n", budget).out;
+  EXPECT_EQ(asked, 2);
+  EXPECT_NE(out.find("\nThere is not enough memory for a tree of 1001 vertices.\n\n" + kMenu +
+                     "\nHow many vertices does your tree have?: "
+                     "\nThere is not enough memory for a tree of 1001 vertices.\n\n"),
+            std::string::npos);
+  EXPECT_NE(out.find("Please enter the 999 edges"), std::string::npos);
 }
 
 TEST(Storage, RefusesCodesWhoseTreeHasMoreVerticesThanCanBeNumbered) {
@@ -75,6 +99,38 @@ TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalOrEndsTheRequest) {
                 "Please enter the 16999999 edges of your tree, one at a time.\n" +
                 "\nThere was not enough memory to finish the request.\n\n" + kMenu);
 }
+
+#ifdef __linux__
+// The address space the process has mapped, from /proc/self/status.
+rlim_t addressSpaceInUse() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("VmSize:")) {
+      return std::stoul(line.substr(7)) * 1024;
+    }
+  }
+  return 0;
+}
+
+// A request small enough to be made without asking the system, under an address-space limit
+// that leaves it no room all the same: it is refused in words, and the menu comes back.
+TEST(UnderAddressLimit, ASmallRequestWithNoRoomLeftIsRefusedInWords) {
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+  std::istringstream in("1\n45000\n2\n1\n1\n0\n");
+  std::ostringstream out;
+  rlimit tiny = saved;
+  tiny.rlim_cur = addressSpaceInUse() + (rlim_t{256} << 10);
+  ASSERT_EQ(setrlimit(RLIMIT_AS, &tiny), 0);
+  Session session{in, out, out, MemoryBudget::ofSystem()};
+  const int status = runMenu(session);
+  setrlimit(RLIMIT_AS, &saved);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.str().substr(0, out.str().find(kMenu, 1)),
+            kMenu + "\nHow many vertices does your tree have?: " +
+                "\nThere is not enough memory for a tree of 45000 vertices.\n\n");
+}
+#endif
 
 }  // namespace
 }  // namespace pruefer

@@ -28,14 +28,19 @@ struct Outcome {
   std::string err;
 };
 
-// Runs a whole session on the typed input, in-process, with a fixed memory budget.
-inline Outcome runSession(const std::string& typed, std::uint64_t budget = std::uint64_t{1} << 30) {
+// Runs a whole session on the typed input, in-process, with the memory budget given.
+inline Outcome runSession(const std::string& typed, MemoryBudget budget) {
   std::istringstream in(typed);
   std::ostringstream out;
   std::ostringstream err;
-  Session session{in, out, err, MemoryBudget::fixed(budget)};
+  Session session{in, out, err, std::move(budget)};
   const int status = runMenu(session);
   return {status, out.str(), err.str()};
+}
+
+// Runs a whole session on the typed input, in-process, with a fixed memory budget.
+inline Outcome runSession(const std::string& typed, std::uint64_t budget = std::uint64_t{1} << 30) {
+  return runSession(typed, MemoryBudget::fixed(budget));
 }
 
 // An output buffer that records every flush as a "|" in its text.

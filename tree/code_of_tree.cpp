@@ -38,7 +38,9 @@ void enterEdges(Session& session, AdjacencyMatrix& matrix) {
 }
 
 void requestPrueferCode(Session& session) {
-  auto [matrix, code] = makeTreeStorage(enterVertexCount(session), session.budget.available());
+  const Vertex n = enterVertexCount(session);
+  auto [matrix, code] =
+      makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))));
   enterEdges(session, matrix);
   printMatrix(session.out, matrix);
   findPrueferCode(matrix, code);

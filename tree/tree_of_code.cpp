@@ -23,7 +23,9 @@ void requestTree(Session& session) {
   const int length =
       getBoundedInt(session, "\nHow many entries are in the Pruefer Code?", {0, INT_MAX});
   // A code of k entries belongs to a tree of k + 2 vertices, which may not fit a vertex number.
-  auto [matrix, code] = makeTreeStorage(std::int64_t{length} + 2, session.budget.available());
+  const std::int64_t n = std::int64_t{length} + 2;
+  auto [matrix, code] =
+      makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))));
   enterPrueferCode(session, code);
   findTree(matrix, code);
   printMatrix(session.out, matrix);
