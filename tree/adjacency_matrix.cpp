@@ -28,6 +28,14 @@ void AdjacencyMatrix::join(Vertex i, Vertex j) {
   append(j, i);
 }
 
+void AdjacencyMatrix::reserveRows(std::span<const Vertex> sizes) {
+  for (Vertex v = 1; v <= n_; ++v) {
+    Row& row = rows_[index(v)];
+    row.capacity = sizes[index(v)];
+    row.start = take(index(row.capacity));
+  }
+}
+
 void AdjacencyMatrix::append(Vertex i, Vertex column) {
   Row& row = rows_[index(i)];
   if (row.size == row.capacity) {

@@ -28,6 +28,11 @@ class AdjacencyMatrix {
   // Sets cells [i][j] and [j][i] of two distinct vertices not joined yet.
   void join(Vertex i, Vertex j);
 
+  // Lays out every row of the empty matrix with room for exactly sizes[v] ones in row v (slot 0
+  // unused), side by side in vertex order; a graph whose degrees are known before its first join
+  // is then built without moving any row.
+  void reserveRows(std::span<const Vertex> sizes);
+
   // The columns of row i that hold 1, in the order they were joined; valid until the next join.
   std::span<const Vertex> ones(Vertex i) const {
     const Row& row = rows_[index(i)];

@@ -16,6 +16,9 @@ void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
   for (const Vertex entry : code) {
     ++degree[static_cast<std::size_t>(entry)];
   }
+  // The degrees are the rows' final sizes: laid out whole, in order, no row moves as it fills,
+  // and the rows that the walk fills one after another sit close together.
+  matrix.reserveRows(degree);
   pruneLowestLeaves(degree, n - 2, [&matrix, &code](Vertex leaf, Vertex pass) {
     const Vertex parent = std::exchange(code[static_cast<std::size_t>(pass)], 0);
     matrix.join(leaf, parent);
