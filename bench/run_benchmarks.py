@@ -1,15 +1,23 @@
 #!/usr/bin/env python3
-"""Measures pruefer on large trees and codes.
+"""Measures pruefer on large trees and codes, and on a stream of small ones.
 
-For each case, a whole typed session is generated and piped through the program, whose output
-goes through `cat > /dev/null`; the same number of bytes is written the same way by
+Large requests: for each case, a whole typed session is generated and piped through the program,
+whose output goes through `cat > /dev/null`; the same number of bytes is written the same way by
 minimal_writer, one prebuilt line per write. Program and writer run alternately after a warm-up,
-and the median ratio of their wall times is printed with the program's peak memory. Then the
-coding benchmark (encoding and decoding of a million vertices) prints its figures.
+and the median ratio of their wall times is printed with the program's peak memory.
 
-Usage: bench/run_benchmarks.py [--vertices N] [--pairs P] [--build-dir DIR]
+Small requests: one session decodes every code on 7 vertices and encodes each tree back. The
+program's output and the sizes of its writes (recorded once with strace) are replayed by
+minimal_writer, so that both write the same bytes in the same writes; the median ratios of CPU
+time and of wall time are printed.
+
+Then the coding benchmark (encoding and decoding of a million vertices, and typing a long path)
+prints its figures.
+
+Usage: bench/run_benchmarks.py [--vertices N] [--pairs P] [--build-dir DIR] [--only WHAT]
 """
 import argparse
+import itertools
 import os
 import random
 import re
@@ -51,6 +59,96 @@ def cases(n, rng):
     yield "path", tree_session([(v, v + 1) for v in range(1, n)], n)
     yield "random code", code_session([rng.randint(1, n) for _ in range(n - 2)])
     yield "one vertex repeated", code_session([n // 2] * (n - 2))
+
+
+def decoded_trees(program, codes, folder):
+    """The edges of the tree of each code, read from the matrices the program itself prints."""
+    path = os.path.join(folder, "decode.txt")
+    with open(path, "w") as out:
+        out.write("".join(code_session(code)[:-2] for code in codes) + "0\n")
+    with open(path, "rb") as stdin:
+        printed = subprocess.run([program], stdin=stdin, stdout=subprocess.PIPE, check=True,
+                                 text=True).stdout
+    trees = []
+    for matrix in printed.split("The tree is given by the following matrix:")[1:]:
+        rows = [line.split() for line in matrix.split("\n\n")[2].splitlines()]
+        trees.append([(int(row[0]), j) for row in rows for j, cell in enumerate(row[1:], 1)
+                      if cell == "1" and int(row[0]) < j])
+    return trees
+
+
+def small_session(program, folder, n=7):
+    """Every code on n vertices decoded, each followed by its tree encoded back."""
+    codes = list(itertools.product(range(1, n + 1), repeat=n - 2))
+    trees = decoded_trees(program, codes, folder)
+    requests = (code_session(code)[:-2] + tree_session(tree, n)[:-2]
+                for code, tree in zip(codes, trees))
+    return "".join(requests) + "0\n", len(codes)
+
+
+def cpu_and_wall(command, stdin_path, stdout):
+    """The CPU time (user and system) and wall time of one run of command."""
+    with open(stdin_path, "rb") as stdin:
+        start = time.perf_counter()
+        process = subprocess.Popen(command, stdin=stdin, stdout=stdout)
+        _, status, usage = os.wait4(process.pid, 0)
+        wall = time.perf_counter() - start
+    if status != 0:
+        raise RuntimeError(f"{command[0]} failed with status {status}")
+    return usage.ru_utime + usage.ru_stime, wall
+
+
+def write_sizes(program, session_path, folder):
+    """The size of every write the program makes to standard output, as strace records them."""
+    trace = os.path.join(folder, "trace.txt")
+    with open(session_path, "rb") as stdin:
+        subprocess.run(["strace", "-qq", "-e", "trace=write", "-e", "signal=none", "-o", trace,
+                        program], stdin=stdin, stdout=subprocess.DEVNULL, check=True)
+    with open(trace) as lines:
+        return [int(m.group(1)) for m in (re.match(r"write\(1, .*\)\s+=\s+(\d+)$", line)
+                                          for line in lines) if m]
+
+
+def measure_small(program, writer, pairs, folder):
+    session, count = small_session(program, folder)
+    session_path = os.path.join(folder, "small.txt")
+    with open(session_path, "w") as out:
+        out.write(session)
+    bytes_path, sizes_path = os.path.join(folder, "bytes"), os.path.join(folder, "sizes")
+    with open(session_path, "rb") as stdin, open(bytes_path, "wb") as out:
+        subprocess.run([program], stdin=stdin, stdout=out, check=True)
+    sizes = write_sizes(program, session_path, folder)
+    if sum(sizes) != os.path.getsize(bytes_path):
+        raise RuntimeError("the writes recorded do not add up to the output")
+    with open(sizes_path, "w") as out:
+        out.write("\n".join(map(str, sizes)) + "\n")
+    print(f"{2 * count} small requests (every code on 7 vertices decoded and its tree encoded "
+          f"back), {os.path.getsize(bytes_path) / 1e6:.1f} MB in {len(sizes)} writes", flush=True)
+    commands = {"program": [program], "writer": [writer, "--replay", bytes_path, sizes_path]}
+    # Into a pipe that cat empties, as a checking script's pipe would be; and into /dev/null,
+    # where the writes cost least and the program's own work shows most.
+    sink = subprocess.Popen(["cat"], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
+    with open(os.devnull, "wb") as null:
+        for name, stdout in (("into a pipe", sink.stdin), ("into /dev/null", null)):
+            compare_small(name, commands, session_path, stdout, pairs)
+    sink.stdin.close()
+    sink.wait()
+
+
+def compare_small(name, commands, session_path, stdout, pairs):
+    """Runs program and writer in turn, after a warm-up, and prints their median figures."""
+    results = {"program": [], "writer": []}
+    for round_ in range(pairs + 1):
+        for who, command in commands.items():
+            figures = cpu_and_wall(command, session_path, stdout)
+            if round_ > 0:
+                results[who].append(figures)
+    ratio = lambda i: statistics.median(p[i] / w[i] for p, w in zip(*results.values()))
+    median = lambda who, i: statistics.median(r[i] for r in results[who])
+    print(f"  {name:<15} program CPU {median('program', 0):6.3f} s  wall "
+          f"{median('program', 1):6.3f} s   writer CPU {median('writer', 0):6.3f} s  wall "
+          f"{median('writer', 1):6.3f} s   ratio CPU {ratio(0):5.2f}  wall {ratio(1):5.2f}",
+          flush=True)
 
 
 def wall_time(command, stdin_path):
@@ -96,17 +194,26 @@ def main():
     parser.add_argument("--vertices", type=int, default=20000)
     parser.add_argument("--pairs", type=int, default=5)
     parser.add_argument("--build-dir", default=os.path.join(ROOT, "build-bench"))
+    parser.add_argument("--only", choices=["large", "small", "coding"], action="append",
+                        help="run only these parts (may be repeated)")
     args = parser.parse_args()
+    parts = args.only or ["large", "small", "coding"]
     build(args.build_dir)
     tools = (os.path.join(args.build_dir, "pruefer"),
              os.path.join(args.build_dir, "bench", "minimal_writer"))
-    print(f"{args.vertices} vertices, median of {args.pairs} program/writer pairs after a warm-up, "
-          f"output piped into cat > /dev/null")
     with tempfile.TemporaryDirectory() as folder:
-        for name, session in cases(args.vertices, random.Random(2026)):
-            measure(name, session, args.vertices, args.pairs, tools, folder)
-    print("\nEncoding and decoding of 1,000,000 vertices (Google Benchmark):", flush=True)
-    subprocess.run([os.path.join(args.build_dir, "bench", "coding_benchmark")], check=True)
+        if "large" in parts:
+            print(f"{args.vertices} vertices, median of {args.pairs} program/writer pairs after a "
+                  f"warm-up, output piped into cat > /dev/null")
+            for name, session in cases(args.vertices, random.Random(2026)):
+                measure(name, session, args.vertices, args.pairs, tools, folder)
+        if "small" in parts:
+            print(f"\nSmall requests, median of {args.pairs} program/writer pairs after a warm-up",
+                  flush=True)
+            measure_small(*tools, args.pairs, folder)
+    if "coding" in parts:
+        print("\nEncoding and decoding of 1,000,000 vertices (Google Benchmark):", flush=True)
+        subprocess.run([os.path.join(args.build_dir, "bench", "coding_benchmark")], check=True)
 
 
 if __name__ == "__main__":
