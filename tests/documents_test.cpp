@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "temporary_folder.hpp"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,12 +31,14 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 // What the program writes to standard output when `typed` is piped into it.
 std::string outputFor(const std::string& typed) {
-  const fs::path base = fs::temp_directory_path() / "pruefer-documents-test";
-  std::ofstream(base.string() + ".in", std::ios::binary) << typed;
-  const std::string command = std::string("'") + PRUEFER_PROGRAM + "' < '" + base.string() +
-                              ".in' > '" + base.string() + ".out'";
+  const pruefer::testing::TemporaryFolder folder;
+  const fs::path input = folder.path() / "typed";
+  const fs::path output = folder.path() / "written";
+  std::ofstream(input, std::ios::binary) << typed;
+  const std::string command = std::string("'") + PRUEFER_PROGRAM + "' < '" + input.string() +
+                              "' > '" + output.string() + "'";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
-  return readFile(base.string() + ".out");
+  return readFile(output);
 }
 
 // The argument of the first `printf '...'` in `text`, its \n turned into line ends.

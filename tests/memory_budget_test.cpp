@@ -10,6 +10,8 @@
 #include <map>
 #include <string>
 
+#include "temporary_folder.hpp"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -94,18 +96,15 @@ const Case kCases[] = {
 };
 
 TEST(MemoryBudget, TakesTheLeastThatTheSystemsFilesLeave) {
-  const fs::path base = fs::temp_directory_path() / "pruefer-memory-budget-test";
   for (const Case& test : kCases) {
     SCOPED_TRACE(test.what);
-    fs::remove_all(base);
-    fs::create_directories(base);
+    const testing::TemporaryFolder root;
     for (const auto& [name, text] : test.files) {
-      fs::create_directories((base / name).parent_path());
-      std::ofstream(base / name) << text;
+      fs::create_directories((root.path() / name).parent_path());
+      std::ofstream(root.path() / name) << text;
     }
-    EXPECT_EQ(availableOnLinux(base), test.expected);
+    EXPECT_EQ(availableOnLinux(root.path()), test.expected);
   }
-  fs::remove_all(base);
 }
 
 #endif
