@@ -43,12 +43,15 @@ std::vector<Edge> edgesOf(const reference::DenseMatrix& dense) {
 // Both encodings give the same code, or both find that the edges are no tree.
 void expectSameEncoding(Vertex n, const std::vector<Edge>& edges) {
   reference::DenseMatrix dense = denseOf(n, edges);
+  const std::vector<Edge> joined = edgesOf(dense);
   CodeArray expected(static_cast<std::size_t>(n), 0);
   const bool isTree = reference::findPrueferCode(dense, expected);
   CodeArray actual(static_cast<std::size_t>(n), 0);
   bool raised = false;
   try {
-    findPrueferCode(matrixOf(n, edges), actual);
+    const AdjacencyMatrix matrix = matrixOf(n, edges);
+    ASSERT_EQ(edgesOf(matrix), joined);
+    findPrueferCode(matrix, actual);
   } catch (const NotATree&) {
     raised = true;
   }
@@ -150,6 +153,14 @@ TEST(Agreement, EncodingOfRandomTreesAndGraphs) {
       }
     }
     expectSameEncoding(n, edgesOf(graph));
+  }
+}
+
+// The densest graphs that can be typed: complete graphs on 1 to m, padded with isolated vertices
+// to as many vertices as edges plus one. No tree, but their matrix is shown all the same.
+TEST(Agreement, EncodingOfCompleteGraphsPaddedWithIsolatedVertices) {
+  for (Vertex m = 3; m <= 40; ++m) {
+    expectSameEncoding(m * (m - 1) / 2 + 1, allPairs(m));
   }
 }
 
