@@ -9,6 +9,8 @@
 
 #ifdef __linux__
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include "support.hpp"
@@ -101,35 +103,89 @@ TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalOrEndsTheRequest) {
 }
 
 #ifdef __linux__
-// The address space the process has mapped, from /proc/self/status.
-rlim_t addressSpaceInUse() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.starts_with("VmSize:")) {
-      return std::stoul(line.substr(7)) * 1024;
-    }
+// Lowers the process's address-space limit to what it has mapped now and `headroom` more, for as
+// long as the object lives.
+class AddressSpaceHeadroom {
+ public:
+  explicit AddressSpaceHeadroom(rlim_t headroom) {
+    getrlimit(RLIMIT_AS, &saved_);
+    rlimit lowered = saved_;
+    lowered.rlim_cur = inUse() + headroom;
+    setrlimit(RLIMIT_AS, &lowered);
   }
-  return 0;
+  ~AddressSpaceHeadroom() { setrlimit(RLIMIT_AS, &saved_); }
+
+ private:
+  static rlim_t inUse() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+      if (line.starts_with("VmSize:")) {
+        return std::stoul(line.substr(7)) * 1024;
+      }
+    }
+    return 0;
+  }
+
+  rlimit saved_{};
+};
+
+// What a session with the system's own budget writes for the typed input.
+std::string sessionOnThisSystem(const std::string& typed) {
+  return testing::runSession(typed, MemoryBudget::ofSystem()).out;
 }
 
 // A request small enough to be made without asking the system, under an address-space limit
 // that leaves it no room all the same: it is refused in words, and the menu comes back.
 TEST(UnderAddressLimit, ASmallRequestWithNoRoomLeftIsRefusedInWords) {
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
-  std::istringstream in("1\n45000\n2\n1\n1\n0\n");
-  std::ostringstream out;
-  rlimit tiny = saved;
-  tiny.rlim_cur = addressSpaceInUse() + (rlim_t{256} << 10);
-  ASSERT_EQ(setrlimit(RLIMIT_AS, &tiny), 0);
-  Session session{in, out, out, MemoryBudget::ofSystem()};
-  const int status = runMenu(session);
-  setrlimit(RLIMIT_AS, &saved);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(out.str().substr(0, out.str().find(kMenu, 1)),
+  std::string out;
+  {
+    const AddressSpaceHeadroom tiny(rlim_t{256} << 10);
+    out = sessionOnThisSystem("1\n45000\n2\n1\n1\n0\n");
+  }
+  EXPECT_EQ(out.substr(0, out.find(kMenu, 1)),
             kMenu + "\nHow many vertices does your tree have?: " +
                 "\nThere is not enough memory for a tree of 45000 vertices.\n\n");
+  EXPECT_NE(out.find("The tree is given by the following matrix"), std::string::npos) << out;
 }
+
+// How the first request of a session typing `typed` starts, run in a child process so that every
+// session starts from the same address space, as the program does.
+enum class Start { kReachedItsFirstPrompt, kRefusedUpFront, kOtherwise };
+Start startOf(const std::string& typed, const std::string& firstPrompt) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const std::string out = sessionOnThisSystem(typed);
+    _exit(out.find(firstPrompt) != std::string::npos                               ? 0
+          : out.find("There is not enough memory for a tree") != std::string::npos ? 1
+                                                                                   : 2);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? static_cast<Start>(WEXITSTATUS(status)) : Start::kOtherwise;
+}
+
+// Near a limit, a request is either refused before its first prompt or has all it needs: the
+// counts just below the first one refused all reach their first edge or entry.
+TEST(UnderAddressLimit, CountsJustBelowTheFirstRefusedReachTheirFirstPrompt) {
+  const AddressSpaceHeadroom limit(rlim_t{16} << 20);
+  for (const auto& [choice, firstPrompt] :
+       {std::pair{"1\n", "\nEdge #1\nFirst Vertex: "}, std::pair{"2\n", "\n1 Entry: "}}) {
+    const auto start = [choice, firstPrompt](int count) {
+      return startOf(choice + std::to_string(count) + "\n", firstPrompt);
+    };
+    int admitted = 3;  // the first count refused lies above `admitted`, at or below `first`
+    int first = 1 << 20;
+    while (first - admitted > 1) {
+      const int middle = admitted + (first - admitted) / 2;
+      (start(middle) == Start::kRefusedUpFront ? first : admitted) = middle;
+    }
+    for (int count = first - 1; count > first - 300; count -= 11) {
+      EXPECT_EQ(start(count), Start::kReachedItsFirstPrompt)
+          << "choice " << choice << count << " vertices, the first refused at " << first;
+    }
+  }
+}
+
 #endif
 
 }  // namespace
