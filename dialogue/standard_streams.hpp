@@ -9,8 +9,8 @@ namespace pruefer {
 // input is non-blocking); returns 0 at the end of input; throws StreamError on any failure.
 std::size_t readStandardInput(char* data, std::size_t size);
 
-// Writes all of `data` to standard output, waiting when it is non-blocking and full; throws
-// StreamError on any failure.
-void writeStandardOutput(const char* data, std::size_t size);
+// Writes a first part of `data`, at least one byte, to standard output, waiting when it is
+// non-blocking and full; returns how many bytes it wrote; throws StreamError on any failure.
+std::size_t writeStandardOutput(const char* data, std::size_t size);
 
 }  // namespace pruefer

@@ -39,15 +39,13 @@ std::size_t readStandardInput(char* data, std::size_t size) {
   }
 }
 
-void writeStandardOutput(const char* data, std::size_t size) {
-  while (size > 0) {
+std::size_t writeStandardOutput(const char* data, std::size_t size) {
+  for (;;) {
     const ssize_t put = write(STDOUT_FILENO, data, size);
     if (put >= 0) {
-      data += put;
-      size -= static_cast<std::size_t>(put);
-    } else {
-      retryOrFail(STDOUT_FILENO, POLLOUT, "write");
+      return static_cast<std::size_t>(put);
     }
+    retryOrFail(STDOUT_FILENO, POLLOUT, "write");
   }
 }
 

@@ -34,15 +34,12 @@ std::size_t readStandardInput(char* data, std::size_t size) {
   return static_cast<std::size_t>(got);
 }
 
-void writeStandardOutput(const char* data, std::size_t size) {
-  while (size > 0) {
-    const int put = _write(kStandardOutput, data, chunk(size));
-    if (put <= 0) {
-      fail("write");
-    }
-    data += put;
-    size -= static_cast<std::size_t>(put);
+std::size_t writeStandardOutput(const char* data, std::size_t size) {
+  const int put = _write(kStandardOutput, data, chunk(size));
+  if (put <= 0) {
+    fail("write");
   }
+  return static_cast<std::size_t>(put);
 }
 
 }  // namespace pruefer

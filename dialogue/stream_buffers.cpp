@@ -9,7 +9,7 @@ namespace pruefer {
 StreamError::StreamError(const char* action, std::error_code reason)
     : std::runtime_error(std::string(action) + " error: " + reason.message()) {}
 
-OutputBuffer::OutputBuffer(WriteAll write) : write_(std::move(write)) {
+OutputBuffer::OutputBuffer(WriteSome write) : write_(std::move(write)) {
   setp(buffer_.data(), buffer_.data() + buffer_.size());
 }
 
@@ -17,8 +17,14 @@ void OutputBuffer::writeBuffered() {
   const auto pending = static_cast<std::size_t>(pptr() - pbase());
   // The buffer is emptied first: after a failure nothing is written twice.
   setp(buffer_.data(), buffer_.data() + buffer_.size());
-  if (pending > 0) {
-    write_(buffer_.data(), pending);
+  writeAll(buffer_.data(), pending);
+}
+
+void OutputBuffer::writeAll(const char* data, std::size_t size) {
+  while (size > 0) {
+    const std::size_t put = write_(data, size);
+    data += put;
+    size -= put;
   }
 }
 
@@ -37,7 +43,7 @@ std::streamsize OutputBuffer::xsputn(const char* data, std::streamsize count) {
     return std::streambuf::xsputn(data, count);
   }
   writeBuffered();
-  write_(data, static_cast<std::size_t>(count));
+  writeAll(data, static_cast<std::size_t>(count));
   return count;
 }
 

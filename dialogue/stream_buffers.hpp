@@ -25,16 +25,18 @@ inline constexpr std::size_t kStreamBufferSize = 1 << 16;
 // end of input, and throws StreamError on any other failure.
 using ReadSome = std::function<std::size_t(char* data, std::size_t size)>;
 
-// Writes all `size` bytes of `data`, waiting as long as it must; throws StreamError on failure.
-using WriteAll = std::function<void(const char* data, std::size_t size)>;
+// Writes a first part of the `size` bytes of `data`, at least one byte, waiting as long as it
+// must; returns how many it wrote; throws StreamError on failure.
+using WriteSome = std::function<std::size_t(const char* data, std::size_t size)>;
 
-// Output buffered in memory and written through `write` when full or flushed. A failure is
+// Output buffered in memory and written through `write`, as many times as it takes to write all
+// of it, when full or flushed. A failure is
 // thrown out of the stream operation that met it, so a stream over this buffer needs badbit
 // among its exceptions to pass it on. Nothing is written when the buffer is destroyed.
 class OutputBuffer : public std::streambuf {
  public:
   // Writes through `write`.
-  explicit OutputBuffer(WriteAll write);
+  explicit OutputBuffer(WriteSome write);
 
  protected:
   int_type overflow(int_type c) override;
@@ -43,8 +45,9 @@ class OutputBuffer : public std::streambuf {
 
  private:
   void writeBuffered();
+  void writeAll(const char* data, std::size_t size);
 
-  WriteAll write_;
+  WriteSome write_;
   std::array<char, kStreamBufferSize> buffer_{};
 };
 
