@@ -16,7 +16,7 @@ constexpr std::uint64_t kSurelyAvailable = std::uint64_t{4} << 20;
 
 MemoryBudget MemoryBudget::ofSystem() {
 #if defined(_WIN32)
-  return reading(availableOnWindows, kSurelyAvailable);
+  return reading([] { return availableOnWindows(); }, kSurelyAvailable);
 #elif defined(__linux__)
   return reading([] { return availableOnLinux("/"); }, kSurelyAvailable);
 #else

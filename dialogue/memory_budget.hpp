@@ -52,8 +52,33 @@ std::uint64_t availableOnLinux(const std::filesystem::path& root);
 // (not less what is used of them) and the physical memory free.
 std::uint64_t availableOnPosix();
 
-// What Windows tells: the physical memory available, what the commit limit leaves, and what
-// the memory limit of the process's job leaves.
+// What Windows's calls about memory returned, each with whether the call succeeded.
+struct WindowsMemoryReport {
+  bool statusRead;                  // GlobalMemoryStatusEx
+  std::uint64_t availablePhysical;  //   its ullAvailPhys
+  std::uint64_t availableCommit;    //   its ullAvailPageFile
+  bool jobRead;                     // QueryInformationJobObject on the process's job
+  std::uint32_t jobLimitFlags;      //   its BasicLimitInformation.LimitFlags
+  std::uint64_t processMemoryLimit;
+  std::uint64_t jobMemoryLimit;
+  bool usageRead;              // GetProcessMemoryInfo
+  std::uint64_t privateUsage;  //   its PrivateUsage
+};
+
+// The flags of a job's limits that say its process or job memory limit is set, as Windows
+// numbers them (JOB_OBJECT_LIMIT_PROCESS_MEMORY and JOB_OBJECT_LIMIT_JOB_MEMORY).
+inline constexpr std::uint32_t kProcessMemoryLimited = 0x100;
+inline constexpr std::uint32_t kJobMemoryLimited = 0x200;
+
+// What Windows's calls answer now (built on Windows only).
+WindowsMemoryReport reportOfWindows();
+
+// What Windows tells, asked now: the report of its calls, taken as the function below does.
 std::uint64_t availableOnWindows();
+
+// What a report leaves: the least of the physical memory available, what the commit limit
+// leaves, and what the process or job memory limit of the process's job leaves; a call that
+// failed sets no limit.
+std::uint64_t availableOnWindows(const WindowsMemoryReport& report);
 
 }  // namespace pruefer

@@ -1,52 +1,38 @@
-// The memory budget on Windows: the physical memory available, what the commit limit leaves,
-// and the memory limit of the job the process runs in, if it has one.
+// The memory budget on Windows: the calls that tell the physical memory available, the commit
+// limit and the memory limits of the process's job, each taken as it answers.
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <psapi.h>
 
-#include <algorithm>
-#include <limits>
-
 #include "dialogue/memory_budget.hpp"
 
 namespace pruefer {
-namespace {
 
-constexpr std::uint64_t kUnlimited = std::numeric_limits<std::uint64_t>::max();
+static_assert(kProcessMemoryLimited == JOB_OBJECT_LIMIT_PROCESS_MEMORY);
+static_assert(kJobMemoryLimited == JOB_OBJECT_LIMIT_JOB_MEMORY);
 
-// What the process or job memory limit of the process's job leaves; unlimited without one.
-std::uint64_t leftInJob() {
+WindowsMemoryReport reportOfWindows() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION job{};
   PROCESS_MEMORY_COUNTERS_EX usage{};
   usage.cb = sizeof usage;
-  if (!QueryInformationJobObject(nullptr, JobObjectExtendedLimitInformation, &job, sizeof job,
-                                 nullptr) ||
-      !GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&usage),
-                            sizeof usage)) {
-    return kUnlimited;
-  }
-  std::uint64_t limit = kUnlimited;
-  if (job.BasicLimitInformation.LimitFlags & JOB_OBJECT_LIMIT_PROCESS_MEMORY) {
-    limit = std::min<std::uint64_t>(limit, job.ProcessMemoryLimit);
-  }
-  if (job.BasicLimitInformation.LimitFlags & JOB_OBJECT_LIMIT_JOB_MEMORY) {
-    limit = std::min<std::uint64_t>(limit, job.JobMemoryLimit);
-  }
-  if (limit == kUnlimited) {
-    return kUnlimited;
-  }
-  return limit > usage.PrivateUsage ? limit - usage.PrivateUsage : 0;
+  return {
+      .statusRead = GlobalMemoryStatusEx(&status) != 0,
+      .availablePhysical = status.ullAvailPhys,
+      .availableCommit = status.ullAvailPageFile,
+      .jobRead = QueryInformationJobObject(nullptr, JobObjectExtendedLimitInformation, &job,
+                                           sizeof job, nullptr) != 0,
+      .jobLimitFlags = job.BasicLimitInformation.LimitFlags,
+      .processMemoryLimit = job.ProcessMemoryLimit,
+      .jobMemoryLimit = job.JobMemoryLimit,
+      .usageRead = GetProcessMemoryInfo(GetCurrentProcess(),
+                                        reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&usage),
+                                        sizeof usage) != 0,
+      .privateUsage = usage.PrivateUsage,
+  };
 }
 
-}  // namespace
-
-std::uint64_t availableOnWindows() {
-  MEMORYSTATUSEX status{};
-  status.dwLength = sizeof status;
-  if (!GlobalMemoryStatusEx(&status)) {
-    return leftInJob();
-  }
-  return std::min<std::uint64_t>({status.ullAvailPhys, status.ullAvailPageFile, leftInJob()});
-}
+std::uint64_t availableOnWindows() { return availableOnWindows(reportOfWindows()); }
 
 }  // namespace pruefer

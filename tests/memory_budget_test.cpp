@@ -109,11 +109,59 @@ TEST(MemoryBudget, TakesTheLeastThatTheSystemsFilesLeave) {
 
 #endif
 
+// Windows's answers, as its calls gave them: here every call succeeded, with no job limit set.
+constexpr WindowsMemoryReport kAnswered{.statusRead = true,
+                                        .availablePhysical = 8000,
+                                        .availableCommit = 9000,
+                                        .jobRead = true,
+                                        .jobLimitFlags = 0,
+                                        .processMemoryLimit = 700,
+                                        .jobMemoryLimit = 600,
+                                        .usageRead = true,
+                                        .privateUsage = 100};
+
+// A report changed by `change`.
+template <typename Change>
+WindowsMemoryReport answered(Change change) {
+  WindowsMemoryReport report = kAnswered;
+  change(report);
+  return report;
+}
+
+TEST(MemoryBudget, OnWindowsTakesTheLeastThatTheAnswersLeave) {
+  constexpr auto process = kProcessMemoryLimited;
+  constexpr auto job = kJobMemoryLimited;
+  const std::pair<WindowsMemoryReport, std::uint64_t> cases[] = {
+      {kAnswered, 8000},
+      {answered([](auto& r) { r.availableCommit = 7000; }), 7000},
+      {answered([](auto& r) { r.statusRead = false; }), UINT64_MAX},
+      {answered([&](auto& r) { r.jobLimitFlags = process; }), 600},
+      {answered([&](auto& r) { r.jobLimitFlags = job; }), 500},
+      {answered([&](auto& r) { r.jobLimitFlags = process | job; }), 500},
+      {answered([&](auto& r) { r.jobLimitFlags = process | job, r.processMemoryLimit = 300; }),
+       200},
+      {answered([&](auto& r) { r.jobLimitFlags = process, r.privateUsage = 900; }), 0},
+      {answered([&](auto& r) { r.jobLimitFlags = job, r.statusRead = false; }), 500},
+      {answered([&](auto& r) { r.jobLimitFlags = process | job, r.jobRead = false; }), 8000},
+      {answered([&](auto& r) { r.jobLimitFlags = process | job, r.usageRead = false; }), 8000},
+  };
+  for (const auto& [report, expected] : cases) {
+    EXPECT_EQ(availableOnWindows(report), expected)
+        << "flags " << report.jobLimitFlags << ", status " << report.statusRead << ", job "
+        << report.jobRead << ", usage " << report.usageRead;
+  }
+}
+
 #ifdef _WIN32
 
 // The memory limit of a job the process is put in is found and taken.
 TEST(MemoryBudget, OnWindowsTheJobsMemoryLimitCounts) {
-  ASSERT_GT(availableOnWindows(), 0u);
+  const WindowsMemoryReport before = reportOfWindows();
+  EXPECT_TRUE(before.statusRead);
+  EXPECT_TRUE(before.usageRead);
+  EXPECT_GT(before.availablePhysical, 0u);
+  EXPECT_GT(availableOnWindows(), 0u);
+  EXPECT_LT(availableOnWindows(), UINT64_MAX);
   const HANDLE job = CreateJobObjectW(nullptr, nullptr);
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY;
@@ -121,6 +169,8 @@ TEST(MemoryBudget, OnWindowsTheJobsMemoryLimitCounts) {
   ASSERT_TRUE(
       SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits));
   ASSERT_TRUE(AssignProcessToJobObject(job, GetCurrentProcess()));
+  // The process's own job is found and read, whatever limits it keeps.
+  EXPECT_TRUE(reportOfWindows().jobRead);
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION kept{};
   QueryInformationJobObject(job, JobObjectExtendedLimitInformation, &kept, sizeof kept, nullptr);
   if (kept.BasicLimitInformation.LimitFlags == 0) {
