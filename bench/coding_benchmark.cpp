@@ -1,11 +1,15 @@
-// Speed of the encoding and the decoding on trees of a million vertices.
+// Speed of the encoding and the decoding on trees of a million vertices, and of typing a long
+// path's edges.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <memory>
 #include <numeric>
 #include <random>
+#include <sstream>
+#include <string>
 
+#include "tree/code_of_tree.hpp"
 #include "tree/decoding.hpp"
 #include "tree/encoding.hpp"
 
@@ -72,12 +76,31 @@ void decode(benchmark::State& state, Shape shape) {
   }
 }
 
+// Typing the edges of a path on n vertices, each checked against the set of those typed before:
+// the set spreads them as well when n is a power of two, whose slots line up with the bits.
+void typePath(benchmark::State& state) {
+  const auto n = static_cast<Vertex>(state.range(0));
+  std::string typed;
+  for (Vertex v = 1; v < n; ++v) {
+    typed += std::to_string(v) + "\n" + std::to_string(v + 1) + "\n";
+  }
+  std::ostream nowhere(nullptr);  // the prompts are not what is measured
+  for (auto _ : state) {
+    std::istringstream in(typed);
+    Session session{in, nowhere, nowhere, MemoryBudget::fixed(UINT64_MAX)};
+    AdjacencyMatrix matrix(n);
+    enterEdges(session, matrix);
+    benchmark::DoNotOptimize(matrix.ones(1).data());
+  }
+}
+
 BENCHMARK_CAPTURE(encode, random_tree, Shape::kRandom)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(encode, star, Shape::kStar)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(encode, path, Shape::kPath)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(decode, random_code, Shape::kRandom)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(decode, one_vertex_repeated, Shape::kStar)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(decode, path, Shape::kPath)->Unit(benchmark::kMillisecond);
+BENCHMARK(typePath)->Arg((1 << 17) - 1)->Arg(1 << 17)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pruefer
