@@ -58,6 +58,18 @@ void expectSameEncoding(Vertex n, const std::vector<Edge>& edges) {
   ASSERT_EQ(raised, !isTree) << ::testing::PrintToString(edges);
   if (isTree) {
     ASSERT_EQ(actual, expected) << ::testing::PrintToString(edges);
+    // The removal order names each edge once, with the code's parents in the code's order.
+    const std::vector<RemovedEdge> order = findRemovalOrder(matrixOf(n, edges));
+    std::vector<Edge> removed;
+    for (std::size_t step = 0; step < order.size(); ++step) {
+      const auto [leaf, parent] = order[step];
+      removed.push_back(std::minmax(leaf, parent));
+      if (step + 1 < order.size()) {  // all but the edge left over
+        ASSERT_EQ(parent, expected[step + 1]);
+      }
+    }
+    std::sort(removed.begin(), removed.end());
+    ASSERT_EQ(removed, joined);
   }
 }
 

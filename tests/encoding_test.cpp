@@ -62,6 +62,16 @@ TEST(Encoding, UndoesTheDecodingOfEveryShortCode) {
   }
 }
 
+// The README's example: two leaves on one vertex, a vertex that becomes a leaf on the way, and a
+// new leaf lower than an old one; the edge left over joins vertex n.
+TEST(Encoding, RemovesEdgesLowestLeafFirstAndLeavesTheEdgeOfVertexN) {
+  const AdjacencyMatrix example = matrixOf(7, {{1, 4}, {2, 4}, {4, 5}, {3, 5}, {5, 6}, {6, 7}});
+  EXPECT_EQ(findRemovalOrder(example),
+            (std::vector<RemovedEdge>{{1, 4}, {2, 4}, {3, 5}, {4, 5}, {5, 6}, {6, 7}}));
+  EXPECT_EQ(findRemovalOrder(matrixOf(2, {{1, 2}})), (std::vector<RemovedEdge>{{1, 2}}));
+  EXPECT_THROW(findRemovalOrder(matrixOf(4, {{1, 2}, {2, 3}, {3, 1}})), NotATree);
+}
+
 TEST(Encoding, PrintsTheCodeBetweenParentheses) {
   std::ostringstream out;
   printPrueferCode(out, codeArrayOf({4, 4, 4, 5}));

@@ -1,6 +1,7 @@
 // Pruefer encoding and the code printout.
 #include "tree/encoding.hpp"
 
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -8,7 +9,13 @@
 
 namespace pruefer {
 
-void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
+namespace {
+
+// Removes the tree's leaves lowest first, as the encoding does, calling removed(leaf, parent,
+// step) for each of its n - 2 steps. Returns the vertex that is left joined to vertex n, which
+// is never removed; none when the graph is no tree.
+template <typename Removed>
+std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, Removed removed) {
   const Vertex n = matrix.size();
   // A vertex's degree and the XOR of its remaining neighbours: once it is down to one
   // neighbour, the XOR is that neighbour, with no search of its row.
@@ -21,15 +28,40 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
     }
   }
   const bool isTree =
-      pruneLowestLeaves(degree, n - 2, [&neighbours, &code](Vertex leaf, Vertex pass) {
+      pruneLowestLeaves(degree, n - 2, [&neighbours, &removed](Vertex leaf, Vertex step) {
         const Vertex parent = neighbours[static_cast<std::size_t>(leaf)];
         neighbours[static_cast<std::size_t>(parent)] ^= leaf;
-        code[static_cast<std::size_t>(pass)] = parent;
+        removed(leaf, parent, step);
         return parent;
       });
   if (!isTree) {
+    return std::nullopt;
+  }
+  return neighbours[static_cast<std::size_t>(n)];
+}
+
+}  // namespace
+
+void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
+  const auto recordParent = [&code](Vertex, Vertex parent, Vertex step) {
+    code[static_cast<std::size_t>(step)] = parent;
+  };
+  if (!removeLowestLeaves(matrix, recordParent)) {
     throw NotATree{};
   }
+}
+
+std::vector<RemovedEdge> findRemovalOrder(const AdjacencyMatrix& matrix) {
+  std::vector<RemovedEdge> order;
+  const auto record = [&order](Vertex leaf, Vertex parent, Vertex) {
+    order.push_back({leaf, parent});
+  };
+  const std::optional<Vertex> last = removeLowestLeaves(matrix, record);
+  if (!last) {
+    throw NotATree{};
+  }
+  order.push_back({*last, matrix.size()});
+  return order;
 }
 
 void printPrueferCode(std::ostream& out, const CodeArray& code) {
