@@ -1,10 +1,12 @@
 // The menu loop.
 #include "dialogue/menu.hpp"
 
+#include <iostream>
 #include <new>
 #include <optional>
 
 #include "dialogue/prompt.hpp"
+#include "dialogue/standard_streams.hpp"
 #include "dialogue/stream_buffers.hpp"
 #include "tree/code_of_tree.hpp"
 #include "tree/encoding.hpp"
@@ -86,6 +88,15 @@ int runMenu(Session& session) {
     session.err << "pruefer: " << failure.what() << '\n';
     return kStreamFailed;
   }
+}
+
+int runMenuOnStandardStreams() {
+  OutputBuffer output(writeStandardOutput);
+  InputBuffer input(readStandardInput, output);
+  std::istream in(&input);
+  std::ostream out(&output);
+  Session session{in, out, std::cerr, MemoryBudget::ofSystem()};
+  return runMenu(session);
 }
 
 }  // namespace pruefer
