@@ -18,7 +18,8 @@ std::uint64_t mix(std::uint64_t key) {
 
 }  // namespace
 
-EdgeSet::EdgeSet(Vertex n) : slots_(slotsFor(static_cast<std::uint64_t>(n))) {}
+EdgeSet::EdgeSet(Vertex n)
+    : slots_(static_cast<std::size_t>(slotsFor(static_cast<std::uint64_t>(n)))) {}
 
 std::uint64_t EdgeSet::bytesNeeded(std::uint64_t n) { return slotsFor(n) * sizeof(std::uint64_t); }
 
