@@ -15,7 +15,9 @@ constexpr std::uint64_t kSurelyAvailable = std::uint64_t{4} << 20;
 }  // namespace
 
 MemoryBudget MemoryBudget::ofSystem() {
-#if defined(_WIN32)
+#if defined(__EMSCRIPTEN__)
+  return reading(availableOnWeb, kSurelyAvailable);
+#elif defined(_WIN32)
   return reading([] { return availableOnWindows(); }, kSurelyAvailable);
 #elif defined(__linux__)
   return reading([] { return availableOnLinux("/"); }, kSurelyAvailable);

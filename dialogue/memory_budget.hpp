@@ -52,6 +52,9 @@ std::uint64_t availableOnLinux(const std::filesystem::path& root);
 // (not less what is used of them) and the physical memory free.
 std::uint64_t availableOnPosix();
 
+// What a web page leaves: the room below the maximum its WebAssembly memory may grow to.
+std::uint64_t availableOnWeb();
+
 // What Windows's calls about memory returned, each with whether the call succeeded.
 struct WindowsMemoryReport {
   bool statusRead;                  // GlobalMemoryStatusEx

@@ -23,7 +23,13 @@ endif()
 string(TIMESTAMP PRUEFER_DATE "%Y-%m-%d" UTC)
 configure_file(doc/pruefer.1.in pruefer.1 @ONLY)
 
-if(WIN32)
+if(EMSCRIPTEN)
+  # A .zip of the site: the page, the program, and the licences of both and of the library.
+  install(DIRECTORY ${PROJECT_BINARY_DIR}/site/ DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  set(CPACK_SYSTEM_NAME web)
+elseif(WIN32)
   # A .zip of the program with the documents a Windows user reads.
   install(TARGETS pruefer RUNTIME DESTINATION .)
   install(FILES README.md LICENSE DESTINATION .)
