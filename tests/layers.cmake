@@ -4,9 +4,10 @@
 set(core tree/adjacency_matrix tree/decoding tree/edge_set tree/encoding tree/leaf_pruning
   tree/storage)
 set(session dialogue/memory_budget dialogue/prompt dialogue/session dialogue/standard_streams
+  platform/memory_budget platform/standard_streams
   dialogue/stream_buffers)
 set(requests tree/code_of_tree tree/tree_of_code)
-set(forbidden_core "dialogue/|tree/code_of_tree|tree/tree_of_code")
+set(forbidden_core "dialogue/|platform/|tree/code_of_tree|tree/tree_of_code")
 set(forbidden_session "tree/|dialogue/menu")
 set(forbidden_requests "dialogue/menu")
 
