@@ -61,17 +61,13 @@ struct WindowsMemoryReport {
   std::uint64_t availablePhysical;  //   its ullAvailPhys
   std::uint64_t availableCommit;    //   its ullAvailPageFile
   bool jobRead;                     // QueryInformationJobObject on the process's job
-  std::uint32_t jobLimitFlags;      //   its BasicLimitInformation.LimitFlags
+  bool processMemoryLimited;        //   whether its flags set the process memory limit
   std::uint64_t processMemoryLimit;
+  bool jobMemoryLimited;  //   whether its flags set the job memory limit
   std::uint64_t jobMemoryLimit;
   bool usageRead;              // GetProcessMemoryInfo
   std::uint64_t privateUsage;  //   its PrivateUsage
 };
-
-// The flags of a job's limits that say its process or job memory limit is set, as Windows
-// numbers them (JOB_OBJECT_LIMIT_PROCESS_MEMORY and JOB_OBJECT_LIMIT_JOB_MEMORY).
-inline constexpr std::uint32_t kProcessMemoryLimited = 0x100;
-inline constexpr std::uint32_t kJobMemoryLimited = 0x200;
 
 // What Windows's calls answer now (built on Windows only).
 WindowsMemoryReport reportOfWindows();

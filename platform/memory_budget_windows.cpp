@@ -8,9 +8,6 @@
 
 namespace pruefer {
 
-static_assert(kProcessMemoryLimited == JOB_OBJECT_LIMIT_PROCESS_MEMORY);
-static_assert(kJobMemoryLimited == JOB_OBJECT_LIMIT_JOB_MEMORY);
-
 WindowsMemoryReport reportOfWindows() {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;
@@ -23,8 +20,10 @@ WindowsMemoryReport reportOfWindows() {
       .availableCommit = status.ullAvailPageFile,
       .jobRead = QueryInformationJobObject(nullptr, JobObjectExtendedLimitInformation, &job,
                                            sizeof job, nullptr) != 0,
-      .jobLimitFlags = job.BasicLimitInformation.LimitFlags,
+      .processMemoryLimited =
+          (job.BasicLimitInformation.LimitFlags & JOB_OBJECT_LIMIT_PROCESS_MEMORY) != 0,
       .processMemoryLimit = job.ProcessMemoryLimit,
+      .jobMemoryLimited = (job.BasicLimitInformation.LimitFlags & JOB_OBJECT_LIMIT_JOB_MEMORY) != 0,
       .jobMemoryLimit = job.JobMemoryLimit,
       .usageRead = GetProcessMemoryInfo(GetCurrentProcess(),
                                         reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&usage),

@@ -16,10 +16,10 @@ std::uint64_t leftInJob(const WindowsMemoryReport& report) {
     return kUnlimited;
   }
   std::uint64_t limit = kUnlimited;
-  if ((report.jobLimitFlags & kProcessMemoryLimited) != 0) {
+  if (report.processMemoryLimited) {
     limit = std::min(limit, report.processMemoryLimit);
   }
-  if ((report.jobLimitFlags & kJobMemoryLimited) != 0) {
+  if (report.jobMemoryLimited) {
     limit = std::min(limit, report.jobMemoryLimit);
   }
   return limit == kUnlimited ? kUnlimited : limit - std::min(limit, report.privateUsage);

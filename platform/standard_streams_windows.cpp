@@ -3,6 +3,7 @@
 // the console ends the input.
 #include <io.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <system_error>
@@ -21,7 +22,7 @@ constexpr int kStandardOutput = 1;
 }
 
 unsigned int chunk(std::size_t size) {
-  return size < INT_MAX ? static_cast<unsigned int>(size) : INT_MAX;
+  return static_cast<unsigned int>(std::min<std::size_t>(size, INT_MAX));
 }
 
 }  // namespace

@@ -114,41 +114,41 @@ constexpr WindowsMemoryReport kAnswered{.statusRead = true,
                                         .availablePhysical = 8000,
                                         .availableCommit = 9000,
                                         .jobRead = true,
-                                        .jobLimitFlags = 0,
+                                        .processMemoryLimited = false,
                                         .processMemoryLimit = 700,
+                                        .jobMemoryLimited = false,
                                         .jobMemoryLimit = 600,
                                         .usageRead = true,
                                         .privateUsage = 100};
 
-// A report changed by `change`.
-template <typename Change>
-WindowsMemoryReport answered(Change change) {
+// The answers changed as given: which job limits are set, and which calls failed.
+WindowsMemoryReport answered(bool process, bool job, void (*change)(WindowsMemoryReport&)) {
   WindowsMemoryReport report = kAnswered;
+  report.processMemoryLimited = process;
+  report.jobMemoryLimited = job;
   change(report);
   return report;
 }
 
 TEST(MemoryBudget, OnWindowsTakesTheLeastThatTheAnswersLeave) {
-  constexpr auto process = kProcessMemoryLimited;
-  constexpr auto job = kJobMemoryLimited;
+  const auto asGiven = [](WindowsMemoryReport&) {};
   const std::pair<WindowsMemoryReport, std::uint64_t> cases[] = {
       {kAnswered, 8000},
-      {answered([](auto& r) { r.availableCommit = 7000; }), 7000},
-      {answered([](auto& r) { r.statusRead = false; }), UINT64_MAX},
-      {answered([&](auto& r) { r.jobLimitFlags = process; }), 600},
-      {answered([&](auto& r) { r.jobLimitFlags = job; }), 500},
-      {answered([&](auto& r) { r.jobLimitFlags = process | job; }), 500},
-      {answered([&](auto& r) { r.jobLimitFlags = process | job, r.processMemoryLimit = 300; }),
-       200},
-      {answered([&](auto& r) { r.jobLimitFlags = process, r.privateUsage = 900; }), 0},
-      {answered([&](auto& r) { r.jobLimitFlags = job, r.statusRead = false; }), 500},
-      {answered([&](auto& r) { r.jobLimitFlags = process | job, r.jobRead = false; }), 8000},
-      {answered([&](auto& r) { r.jobLimitFlags = process | job, r.usageRead = false; }), 8000},
+      {answered(false, false, [](auto& r) { r.availableCommit = 7000; }), 7000},
+      {answered(false, false, [](auto& r) { r.statusRead = false; }), UINT64_MAX},
+      {answered(true, false, asGiven), 600},
+      {answered(false, true, asGiven), 500},
+      {answered(true, true, asGiven), 500},
+      {answered(true, true, [](auto& r) { r.processMemoryLimit = 300; }), 200},
+      {answered(true, false, [](auto& r) { r.privateUsage = 900; }), 0},
+      {answered(false, true, [](auto& r) { r.statusRead = false; }), 500},
+      {answered(true, true, [](auto& r) { r.jobRead = false; }), 8000},
+      {answered(true, true, [](auto& r) { r.usageRead = false; }), 8000},
   };
   for (const auto& [report, expected] : cases) {
     EXPECT_EQ(availableOnWindows(report), expected)
-        << "flags " << report.jobLimitFlags << ", status " << report.statusRead << ", job "
-        << report.jobRead << ", usage " << report.usageRead;
+        << "limits " << report.processMemoryLimited << report.jobMemoryLimited << ", status "
+        << report.statusRead << ", job " << report.jobRead << ", usage " << report.usageRead;
   }
 }
 
