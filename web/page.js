@@ -56,33 +56,34 @@ function paint() {
 
 // The block that takes the next text; a new one once the last is full and ends a line, so
 // that appending lays out only the newest block.
+let chunk = null;
+let chunkLength = 0;
+
 function openChunk() {
-  const last = view.lastElementChild;
-  if (last && last.className === "chunk" && !last.dataset.full) {
-    return last;
+  if (chunk === null || chunk !== view.lastElementChild) {
+    chunk = document.createElement("div");
+    chunk.className = "chunk";
+    chunkLength = 0;
+    view.append(chunk);
   }
-  const chunk = document.createElement("div");
-  chunk.className = "chunk";
-  view.append(chunk);
   return chunk;
 }
 
+// Shows one piece: output text, a typed line or an error (a node), or a tree to draw; returns
+// about how much work it was, in characters.
 function append(piece) {
-  if (typeof piece === "string") {
-    const chunk = openChunk();
-    chunk.append(piece);
-    shown += piece.length;
-    if (piece.endsWith("\n") && chunk.textContent.length >= CHUNK) {
-      chunk.dataset.full = "yes";
-    }
-    return piece.length;
+  if (typeof piece !== "string" && !piece.node) {
+    view.append(pictureOf(piece));
+    return 1000;
   }
-  if (piece.node) {
-    openChunk().append(piece.node);
-    return piece.node.textContent.length;
+  const text = typeof piece === "string" ? piece : piece.node.textContent;
+  openChunk().append(piece.node ?? piece);
+  shown += text.length;
+  chunkLength += text.length;
+  if (text.endsWith("\n") && chunkLength >= CHUNK) {
+    chunk = null;
   }
-  view.append(pictureOf(piece));
-  return 1000;
+  return text.length;
 }
 
 // Keeps at most about KEPT characters of text, dropping the oldest blocks whole.
