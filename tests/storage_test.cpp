@@ -170,7 +170,7 @@ TEST(UnderAddressLimit, CountsJustBelowTheFirstRefusedReachTheirFirstPrompt) {
   const AddressSpaceHeadroom limit(rlim_t{16} << 20);
   for (const auto& [choice, firstPrompt] :
        {std::pair{"1\n", "\nEdge #1\nFirst Vertex: "}, std::pair{"2\n", "\n1 Entry: "}}) {
-    const auto start = [choice, firstPrompt](int count) {
+    const auto start = [choice = std::string(choice), firstPrompt = firstPrompt](int count) {
       return startOf(choice + std::to_string(count) + "\n", firstPrompt);
     };
     int admitted = 3;  // the first count refused lies above `admitted`, at or below `first`
