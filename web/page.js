@@ -145,19 +145,20 @@ function settle() {
   }
 }
 
-// Sends what the user typed: `text` with its line end, or without one at the end of input.
+// Sends what the user typed: `text` with its line end, or on Ctrl-D the text alone, which on an
+// empty line is the end of input, as at a terminal.
 function send(text, lineEnd) {
   if (exitStatus !== null) {
     return;
   }
-  const kbd = document.createElement("kbd");
-  kbd.textContent = text + (lineEnd ? "\n" : "");
-  show({ node: kbd });
-  if (kbd.textContent) {
-    typed.push(encoder.encode(kbd.textContent));
-  }
-  if (!lineEnd) {
-    typed.push(null);
+  const sent = text + (lineEnd ? "\n" : "");
+  if (sent) {
+    const kbd = document.createElement("kbd");
+    kbd.textContent = sent;
+    show({ node: kbd });
+    typed.push(encoder.encode(sent));
+  } else {
+    typed.push(null); // Ctrl-D on an empty line: the end of input
   }
   setState("running");
   answer();
