@@ -1,37 +1,51 @@
 #!/usr/bin/env python3
-"""The page in a real headless browser: every golden transcript that needs no terminal and no
-system limit is typed into it line by line, and the console's standard output, standard error
-and exit status must be the transcript's, byte for byte. Then the pictures of the README's
-example and of a decoded code, markup typed as input, huge counts, and a 2,000-vertex printout
-while the page keeps answering. Serves the site on 127.0.0.1 with a plain static server.
+"""The page in a real headless browser, at a laptop's size (1366x768) and a phone's (390x844).
 
-Usage: browser_test.py SITE TRANSCRIPTS SCREENSHOT
+Every golden transcript that needs no terminal and no system limit is typed into it line by
+line, and the console's standard output, standard error and exit status must be the
+transcript's, byte for byte. Then, at both sizes: every line readable and selectable, the page
+opened from the disk and from a web server, the session kept in the address (the README's own
+link among them), each typed line after its prompt, drawings whose labels never collide, the
+buttons, and accessibility (axe-core, and what reaches a screen reader). Serves the site on
+127.0.0.1 with a plain static server and keeps a screenshot of each view in SCREENSHOTS.
+
+Usage: browser_test.py SITE TRANSCRIPTS SCREENSHOTS AXE README
 """
 import functools
 import http.server
 import pathlib
+import random
+import re
+import shutil
 import sys
+import tempfile
 import threading
 import time
+import urllib.parse
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+SIZES = {"laptop": (1366, 768), "phone": (390, 844)}
+
 # What the console holds: standard output (its text outside every typed line, error and
-# figure), standard error, and its state.
+# figure), standard error, the text as a person reads it (output with the typed lines in
+# place), and its state.
 READ_CONSOLE = """
 const view = document.getElementById("console");
-let out = "", err = "";
+let out = "", err = "", seen = "";
 const walk = (node) => {
-  if (node.nodeType === Node.TEXT_NODE) out += node.data;
+  if (node.nodeType === Node.TEXT_NODE) { out += node.data; seen += node.data; }
   else if (node.classList.contains("stderr")) err += node.textContent;
-  else if (node.localName !== "kbd" && node.localName !== "figure") node.childNodes.forEach(walk);
+  else if (node.localName === "kbd") seen += node.textContent;
+  else if (node.localName !== "figure") node.childNodes.forEach(walk);
 };
 view.childNodes.forEach(walk);
-return {out, err, state: view.dataset.state, status: view.dataset.status ?? null};
+return {out, err, seen, state: view.dataset.state, status: view.dataset.status ?? null};
 """
 
 # Pastes text into the input line, as a user pasting from the clipboard.
@@ -40,6 +54,104 @@ const data = new DataTransfer();
 data.setData("text/plain", arguments[0]);
 document.getElementById("line").dispatchEvent(
     new ClipboardEvent("paste", {clipboardData: data, bubbles: true, cancelable: true}));
+"""
+
+# Whether every character of the console can be scrolled into view: no block clips its text,
+# and the console's scrolling reaches the right end of its widest line.
+ALL_READABLE = """
+const view = document.getElementById("console");
+const box = view.getBoundingClientRect();
+const range = document.createRange();
+range.selectNodeContents(view);
+const right = Math.max(...[...range.getClientRects()].map((r) => r.right));
+const clipped = [...view.querySelectorAll("*")].filter((node) => {
+  if (node.closest("svg")) return false; // a drawing is checked on its own
+  const style = getComputedStyle(node);
+  return style.overflow !== "visible" || style.contain !== "none";
+});
+return {reach: view.scrollWidth, needed: right - box.left + view.scrollLeft,
+        clipped: clipped.length};
+"""
+
+# Whether the latest prompt, the input line and its Send button are all in view.
+PROMPT_IN_VIEW = """
+const view = document.getElementById("console");
+const range = document.createRange();
+range.selectNodeContents(view);
+const rects = [...range.getClientRects()].filter((r) => r.height > 0);
+const last = rects[rects.length - 1];
+const box = view.getBoundingClientRect();
+const inWindow = (r) => r.top >= 0 && r.bottom <= innerHeight && r.left >= 0 && r.right <= innerWidth;
+return inWindow(last) && last.top >= box.top && last.bottom <= box.bottom &&
+  inWindow(document.getElementById("line").getBoundingClientRect()) &&
+  inWindow(document.getElementById("send").getBoundingClientRect());
+"""
+
+# Every drawing's faults: anything outside the picture, labels over labels or over vertices
+# that are not their edge's, and edges through vertices that are not their ends.
+DRAWING_FAULTS = """
+const faults = [];
+const overlap = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width &&
+  a.y < b.y + b.height && b.y < a.y + a.height;
+const covers = (c, b) => Math.hypot(Math.max(b.x - c.x, 0, c.x - b.x - b.width),
+  Math.max(b.y - c.y, 0, c.y - b.y - b.height)) < c.r;
+const through = (c, e) => {
+  const dx = e.x2 - e.x1, dy = e.y2 - e.y1;
+  const t = Math.max(0, Math.min(1, ((c.x - e.x1) * dx + (c.y - e.y1) * dy) / (dx * dx + dy * dy)));
+  return Math.hypot(c.x - e.x1 - t * dx, c.y - e.y1 - t * dy) < c.r;
+};
+document.querySelectorAll("#console figure svg").forEach((svg, index) => {
+  const view = svg.viewBox.baseVal;
+  const inside = (b) => b.x >= view.x && b.y >= view.y && b.x + b.width <= view.x + view.width &&
+    b.y + b.height <= view.y + view.height;
+  const name = `drawing ${index + 1} (${svg.querySelectorAll("[data-vertex]").length} vertices)`;
+  const vertices = [...svg.querySelectorAll("[data-vertex]")].map((g) => {
+    const c = g.querySelector("circle");
+    return {v: g.dataset.vertex, x: c.cx.baseVal.value, y: c.cy.baseVal.value,
+            r: c.r.baseVal.value, box: c.getBBox(), text: g.querySelector("text").getBBox()};
+  });
+  const edges = [...svg.querySelectorAll("[data-edge]")].map((g) => {
+    const l = g.querySelector("line");
+    return {name: g.dataset.edge, ends: g.dataset.edge.split("-"), x1: l.x1.baseVal.value,
+            y1: l.y1.baseVal.value, x2: l.x2.baseVal.value, y2: l.y2.baseVal.value,
+            label: g.querySelector("text").getBBox()};
+  });
+  for (const v of vertices) {
+    if (!inside(v.box) || !inside(v.text)) faults.push(`${name}: vertex ${v.v} outside`);
+    if (!overlap(v.text, v.box) || v.text.width > v.box.width) faults.push(`${name}: vertex ${v.v}'s number outside its circle`);
+  }
+  edges.forEach((e, i) => {
+    if (!inside(e.label)) faults.push(`${name}: label of ${e.name} outside`);
+    for (const other of edges.slice(i + 1)) {
+      if (overlap(e.label, other.label)) faults.push(`${name}: labels of ${e.name} and ${other.name} overlap`);
+    }
+    for (const v of vertices) {
+      if (e.ends.includes(v.v)) continue;
+      if (covers(v, e.label)) faults.push(`${name}: label of ${e.name} over vertex ${v.v}`);
+      if (through(v, e)) faults.push(`${name}: edge ${e.name} through vertex ${v.v}`);
+    }
+  });
+});
+return faults;
+"""
+
+# Counts the characters that enter live regions from now on.
+COUNT_LIVE = """
+window.liveCharacters = 0;
+const regions = document.querySelectorAll("[aria-live], [role=status], [role=alert], [role=log]");
+const observer = new MutationObserver((records) => {
+  for (const record of records) {
+    const target = record.target.nodeType === Node.TEXT_NODE ? record.target.parentNode : record.target;
+    window.liveCharacters += target.textContent.length;
+  }
+});
+regions.forEach((region) => observer.observe(region, {childList: true, characterData: true, subtree: true}));
+"""
+
+RUN_AXE = """
+const done = arguments[arguments.length - 1];
+axe.run(document).then((result) => done(result.violations.map(
+    (v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`)));
 """
 
 failures = []
@@ -66,10 +178,16 @@ def serve(site):
 def start_browser():
     options = Options()
     options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                     "--window-size=1000,1400"):
+    for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--disable-gpu",
+                     "--disable-background-networking", "--window-size=1400,1000"):
         options.add_argument(argument)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def resize(driver, size):
+    width, height = SIZES[size]
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": size == "phone"})
 
 
 def console(driver):
@@ -91,6 +209,11 @@ def open_page(driver, url):
     driver.get(url)
     settled(driver)
     return driver.find_element(By.ID, "line")
+
+
+def paste(driver, text):
+    driver.execute_script(PASTE, text)
+    return settled(driver)
 
 
 def type_session(driver, url, typed):
@@ -123,7 +246,26 @@ def check_transcripts(driver, url, folder):
         check(state["out"] == expect(".out", ""), f"{name}: standard output")
         check(state["err"] == expect(".err", ""), f"{name}: standard error")
         check(state["status"] == expect(".status", "0").strip(), f"{name}: exit status")
-        print(f"transcript {name}: typed", flush=True)
+    print("transcripts: typed", flush=True)
+
+
+def code_session(codes):
+    """A session that asks for the tree of each code in turn."""
+    return "".join(f"2\n{len(code)}\n" + "".join(f"{v}\n" for v in code) for code in codes)
+
+
+def trees_to_draw():
+    """Codes of paths, stars, caterpillars, brooms and random trees of up to 60 vertices."""
+    rng = random.Random(20)
+    codes = []
+    for n in (3, 4, 7, 12, 20, 31, 45, 60):
+        codes.append(list(range(2, n)))  # the path 1, 2, ..., n
+        codes.append([n] * (n - 2))  # the star around the root
+        codes.append([1] * (n - 2))  # the star around 1, hanging from the root
+        codes.append([2 + k // 3 for k in range(n - 2)])  # a caterpillar
+        codes.append(list(range(2, n // 2)) + [n // 2] * (n - 2 - len(range(2, n // 2))))  # a broom
+        codes.append([rng.randint(1, n) for _ in range(n - 2)])
+    return codes
 
 
 def steps_of(driver):
@@ -131,7 +273,127 @@ def steps_of(driver):
     return {edge.get_attribute("data-edge"): edge.get_attribute("data-step") for edge in edges}
 
 
-def check_pictures(driver, url, screenshot):
+def readme_session(readme):
+    """The README's session block, and the link to the same session in the page."""
+    block = re.search(r"<!-- session -->\n```\n(.*?)```", readme, re.S).group(1)
+    link = re.search(r"\]\((index\.html#[^)]*)\)", readme).group(1)
+    return block, link
+
+
+def check_session_reads_as_readme(driver, url, readme, size, shots):
+    """Point 3 and 4: the README's link, a reload, a paste and the address all read alike."""
+    block, link = readme_session(readme)
+    typed = link.split("#", 1)[1]
+    driver.get(urllib.parse.urljoin(url, link))
+    state = settled(driver)
+    check(state["seen"] == block, f"{size}: the README's link reads as the README's session")
+    check(state["status"] == "0", f"{size}: the README's link ends the session with status 0")
+    example = "1\n7\n1\n4\n2\n4\n4\n5\n3\n5\n5\n6\n6\n7\n"
+    open_page(driver, url)
+    entries = driver.execute_script("return history.length")
+    state = paste(driver, example)
+    check(state["seen"] == block[:block.rindex("Enter your choice")] +
+          "Enter your choice (0 to quit): ", f"{size}: a pasted session reads as the README's")
+    check(driver.execute_script("return location.hash") == "#" + typed.rsplit("0,", 1)[0],
+          f"{size}: the address holds the lines typed so far")
+    check(driver.execute_script("return history.length") == entries,
+          f"{size}: typing adds no history entry")
+    driver.save_screenshot(str(shots / f"{size}-example.png"))
+    before = state["seen"]
+    driver.refresh()
+    check(settled(driver)["seen"] == before, f"{size}: a reload restores the session")
+    copy = driver.find_element(By.ID, "copy-link")
+    check(copy.is_displayed() and copy.text == "Copy link", f"{size}: a Copy link button")
+    copy.click()
+    copied = driver.execute_async_script(
+        "navigator.clipboard.readText().then(arguments[0], () => arguments[0](null))")
+    check(copied == driver.current_url, f"{size}: Copy link copies the address")
+
+
+def check_hostile_address(driver, url):
+    driver.get(url + "#typed=%3Cimg%20src%3Dx%3E,%E2%80%AE1,%ZZ,")
+    state = settled(driver)
+    typed = [kbd.text for kbd in driver.find_elements(By.CSS_SELECTOR, "#console kbd")]
+    check(typed == ["<img src=x>", "\u202e1", "%ZZ"], "an address's text is typed as text only")
+    check(not driver.find_elements(By.CSS_SELECTOR, "#console img"), "an address makes no element")
+    check(state["state"] == "waiting", "after an address's lines the page waits")
+
+
+def check_readable(driver, url, size, shots):
+    """Point 1: every line can be scrolled into view, selected and copied."""
+    open_page(driver, url)
+    state = paste(driver, code_session([[60] * 58]))
+    readable = driver.execute_script(ALL_READABLE)
+    check(readable["clipped"] == 0, f"{size}: no block of the console clips its text")
+    check(readable["reach"] + 2 >= readable["needed"],
+          f"{size}: the console scrolls to the end of its widest line {readable}")
+    check(driver.execute_script(PROMPT_IN_VIEW),
+          f"{size}: the latest prompt, the input line and Send are in view together")
+    driver.execute_script("const v = document.getElementById('console');"
+                          "v.scrollTop = v.scrollHeight / 2; v.scrollLeft = v.scrollWidth;")
+    driver.save_screenshot(str(shots / f"{size}-matrix-scrolled.png"))
+    check_selection(driver, size)
+    line = driver.find_element(By.ID, "line")
+    line.send_keys("\u202e12" + Keys.ENTER)
+    settled(driver)
+    order = driver.execute_script("""
+      const kbd = [...document.querySelectorAll("#console kbd")].pop();
+      let text = kbd.nextSibling;
+      while (!text.data.includes("Please")) text = text.nextSibling;
+      const range = document.createRange();
+      const start = text.data.indexOf("Please");
+      const at = (i) => { range.setStart(text, start + i); range.setEnd(text, start + i + 1);
+                          return range.getBoundingClientRect().left; };
+      return [getComputedStyle(kbd).unicodeBidi, at(0) < at(5)];""")
+    check(order == ["isolate", True], f"{size}: a typed line never reorders the text after it")
+
+
+def check_selection(driver, size):
+    """A double-click selects a number of the output; a plain click gives the input the focus."""
+    view = driver.find_element(By.ID, "console")
+    driver.execute_script("arguments[0].scrollTop = 0; arguments[0].scrollLeft = 0;", view)
+    x, y = driver.execute_script("""
+      const view = arguments[0];
+      const walker = document.createTreeWalker(view, NodeFilter.SHOW_TEXT);
+      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        const at = node.data.indexOf("Find the Pruefer Code");
+        if (at === -1) continue;
+        const range = document.createRange();
+        range.setStart(node, at + 5); range.setEnd(node, at + 6);
+        const r = range.getBoundingClientRect(), box = view.getBoundingClientRect();
+        return [r.left + r.width / 2 - box.left, r.top + r.height / 2 - box.top];
+      }""", view)
+    offset = lambda: (int(x - view.size["width"] / 2), int(y - view.size["height"] / 2))
+    ActionChains(driver).move_to_element_with_offset(view, *offset()).double_click().perform()
+    selected = driver.execute_script("return document.getSelection().toString()")
+    check(selected.strip() == "the", f"{size}: a double-click selects a word ({selected!r})")
+    ActionChains(driver).pause(1).move_to_element_with_offset(view, *offset()).click().perform()
+    check(driver.switch_to.active_element.get_attribute("id") == "line",
+          f"{size}: a click that selects nothing gives the input line the focus")
+
+
+def check_drawings(driver, url, size, shots):
+    """Point 5: labels never collide, in every drawing of every kind of tree."""
+    line = open_page(driver, url)
+    for number in "1 7 7 1 7 4 7 5 2 4 3 5 6 5".split():  # the root 7 with children 1, 4 and 5
+        line.send_keys(number + Keys.ENTER)
+    settled(driver)
+    codes = trees_to_draw()
+    paste(driver, code_session(codes))
+    drawn = len(driver.find_elements(By.CSS_SELECTOR, "#console figure svg"))
+    check(drawn == len(codes) + 1, f"{size}: every tree drawn ({drawn})")
+    for fault in driver.execute_script(DRAWING_FAULTS):
+        check(False, f"{size}: {fault}")
+    figures = driver.find_elements(By.CSS_SELECTOR, "#console figure")
+    for name, index in (("star", -5), ("random", -1), ("caterpillar", -3)):
+        driver.execute_script("arguments[0].scrollIntoView()", figures[index])
+        driver.save_screenshot(str(shots / f"{size}-drawing-{name}-60.png"))
+    caption = figures[-1].find_element(By.TAG_NAME, "figcaption").text
+    check(re.search(r"Removed at step 1, \d+–\d+; .*; the edge left over is \d+–60\.", caption),
+          f"{size}: a drawing says in words which edge goes at which step")
+
+
+def check_pictures(driver, url):
     example = {"1-4": "1", "2-4": "2", "3-5": "3", "4-5": "4", "5-6": "5", "6-7": "last"}
     line = open_page(driver, url)
     for number in "1 7 1 4 2 4 4 5 3 5 5 6 6 7".split():
@@ -141,13 +403,59 @@ def check_pictures(driver, url, screenshot):
     check(sorted(v.get_attribute("data-vertex") for v in vertices) == list("1234567"),
           "the README's example: its vertices drawn")
     check(steps_of(driver) == example, "the README's example: its edges and their steps")
-    driver.execute_script("const view = document.getElementById('console');"
-                          "view.scrollTop = view.scrollHeight;")
-    driver.save_screenshot(str(screenshot))
-    line = open_page(driver, url)
-    line.send_keys("2\n5\n4\n4\n5\n5\n6\n")
-    settled(driver)
+    open_page(driver, url)
+    paste(driver, "2\n5\n4\n4\n5\n5\n6\n")
     check(steps_of(driver) == example, "a decoded code: the same tree, the same steps")
+
+
+def check_buttons(driver, url, size):
+    """Point 6: Send sends the line as Enter does; End input is set apart and loses nothing."""
+    line = open_page(driver, url)
+    line.send_keys("1")
+    driver.find_element(By.ID, "send").click()
+    settled(driver)
+    line.send_keys("7")
+    driver.find_element(By.ID, "send").click()
+    state = settled(driver)
+    check(state["seen"].endswith("(0 to quit): 1\n\nHow many vertices does your tree have?: 7\n"
+                                 "Please enter the 6 edges of your tree, one at a time.\n\n"
+                                 "Edge #1\nFirst Vertex: "), f"{size}: Send sends a line")
+    send = driver.find_element(By.ID, "send").rect
+    end = driver.find_element(By.ID, "end-input")
+    check(end.text == "End input" and (end.rect["y"] >= send["y"] + send["height"] or
+                                       end.rect["x"] >= send["x"] + send["width"] + 40),
+          f"{size}: End input is set apart from Send")
+    line.send_keys("3")
+    end.click()
+    state = settled(driver)
+    check(state["seen"].endswith("First Vertex: 3\nSecond Vertex: \n") and state["status"] == "1",
+          f"{size}: End input sends the typed line whole, then ends the input")
+
+
+def check_accessible(driver, url, axe, size, shots):
+    """Point 7: no axe-core violation, and a screen reader hears prompts, not printouts."""
+    def violations(when):
+        driver.execute_script(axe)
+        for violation in driver.execute_async_script(RUN_AXE):
+            check(False, f"{size}, {when}: {violation}")
+    line = open_page(driver, url)
+    violations("after load")
+    check(driver.find_element(By.ID, "console").get_attribute("aria-live") is None,
+          f"{size}: the console itself is no live region")
+    for number in "1 7 1 4 2 4 4 5 3 5 5 6 6".split():
+        line.send_keys(number + Keys.ENTER)
+    settled(driver)
+    heard = driver.find_element(By.ID, "announcer").get_attribute("textContent")
+    check(heard == "Second Vertex:", f"{size}: a screen reader hears the prompt ({heard!r})")
+    line.send_keys("7" + Keys.ENTER)
+    settled(driver)
+    heard = driver.find_element(By.ID, "announcer").get_attribute("textContent")
+    check(heard.startswith("Matrix of 7 vertices printed.\n\nThe Pruefer Code is ( 4 4 5 5 6 )"),
+          f"{size}: a matrix is announced in one line ({heard[:60]!r})")
+    violations("after a drawing")
+    paste(driver, code_session([[k % 500 + 1 for k in range(498)]]))
+    violations("after a 500-vertex printout")
+    driver.save_screenshot(str(shots / f"{size}-500.png"))
 
 
 def check_markup_and_huge_counts(driver, url):
@@ -157,8 +465,7 @@ def check_markup_and_huge_counts(driver, url):
     typed = driver.find_elements(By.CSS_SELECTOR, "#console kbd")
     check(typed and typed[-1].text == "<b>bold</b>", "markup typed is shown as text")
     check(not driver.find_elements(By.CSS_SELECTOR, "#console b"), "markup typed makes no element")
-    line.send_keys("1\n2147483647\n2\n2000000000\n")
-    state = settled(driver)
+    state = paste(driver, "1\n2147483647\n2\n2000000000\n")
     check("There is not enough memory for a tree of 2147483647 vertices." in state["out"],
           "2147483647 vertices refused")
     check("There is not enough memory for a tree of 2000000002 vertices." in state["out"],
@@ -166,15 +473,18 @@ def check_markup_and_huge_counts(driver, url):
 
 
 def check_large_printout(driver, url):
-    line = open_page(driver, url)
+    open_page(driver, url)
+    driver.execute_script(COUNT_LIVE)
     entries = "".join(f"{k % 2000 + 1}\n" for k in range(1998))
     start = time.monotonic()
     driver.execute_script(PASTE, f"2\n1998\n{entries}")
     answers = []
-    while console(driver)["state"] != "waiting":
+    while True:
         asked = time.monotonic()
-        driver.execute_script("return 1")
+        state = driver.execute_script("return document.getElementById('console').dataset.state")
         answers.append(time.monotonic() - asked)
+        if state == "waiting":
+            break
         time.sleep(0.05)
     took = time.monotonic() - start
     print(f"a 2,000-vertex printout took {took:.1f} s to appear; the page answered within "
@@ -184,17 +494,52 @@ def check_large_printout(driver, url):
     check(caption and "too many to draw" in caption[-1].text, "a large tree is not drawn")
     check(driver.find_element(By.ID, "dropped").is_displayed(), "dropped output is said")
     check(console(driver)["out"].endswith("Enter your choice (0 to quit): "), "the tail is kept")
+    live = driver.execute_script("return window.liveCharacters")
+    check(live <= 10_000, f"at most 10,000 characters reach a screen reader ({live})")
+
+
+def check_from_disk(driver, site, readme):
+    """Point 2: the page runs from the disk, and says so in words when its program is missing."""
+    block, link = readme_session(readme)
+    driver.get(pathlib.Path(site, "index.html").resolve().as_uri() + link[len("index.html"):])
+    check(settled(driver)["seen"] == block, "from the disk, the README's link runs")
+    with tempfile.TemporaryDirectory() as folder:
+        shutil.copytree(site, folder, dirs_exist_ok=True)
+        pathlib.Path(folder, "pruefer.js").unlink()
+        driver.get(pathlib.Path(folder, "index.html").as_uri())
+        time.sleep(0.5)
+        notice = driver.find_element(By.ID, "console").text
+        check("could not be started" in notice and "pruefer.js" in notice,
+              f"a page without its program says why ({notice!r})")
 
 
 def main():
-    site, transcripts, screenshot = sys.argv[1], pathlib.Path(sys.argv[2]), sys.argv[3]
+    site, transcripts, shots, axe, readme = sys.argv[1:6]
+    shots = pathlib.Path(shots)
+    shots.mkdir(parents=True, exist_ok=True)
+    axe = pathlib.Path(axe).read_text()
+    readme = pathlib.Path(readme).read_text()
     url = serve(site)
     driver = start_browser()
     try:
-        check_transcripts(driver, url, transcripts)
-        check_pictures(driver, url, screenshot)
+        origin = url.rstrip("/")
+        driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        resize(driver, "laptop")
+        check_transcripts(driver, url, pathlib.Path(transcripts))
+        check_pictures(driver, url)
         check_markup_and_huge_counts(driver, url)
+        check_hostile_address(driver, url)
+        check_from_disk(driver, site, readme)
         check_large_printout(driver, url)
+        for size in SIZES:
+            resize(driver, size)
+            check_readable(driver, url, size, shots)
+            check_session_reads_as_readme(driver, url, readme, size, shots)
+            check_buttons(driver, url, size)
+            check_drawings(driver, url, size, shots)
+            check_accessible(driver, url, axe, size, shots)
+            print(f"{size}: checked", flush=True)
     finally:
         driver.quit()
     print(f"{len(failures)} failed" if failures else "every check passed", flush=True)

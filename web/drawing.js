@@ -1,11 +1,12 @@
 // The picture of a tree: rooted at vertex n, which the walk that finds the code never removes,
-// each edge labelled with the step that removes it. Laid out by d3-hierarchy, whose script the
-// page loads before this module.
+// each edge labelled with the step that removes it, and the same steps said in words below it.
+
+import { RADIUS, layOut } from "./layout.js";
 
 const SVG = "http://www.w3.org/2000/svg";
-const ROW = 72; // from a vertex to its children
-const COLUMN = 56; // between neighbouring vertices
-const RADIUS = 14;
+const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
+const LABEL_HEIGHT = 14;
+const LABEL_PADDING = 2; // on either side, for the halo behind a label
 
 function element(name, attributes = {}, text = null) {
   const node = document.createElementNS(SVG, name);
@@ -18,81 +19,59 @@ function element(name, attributes = {}, text = null) {
   return node;
 }
 
-// Each vertex's parent when the tree hangs from `root`.
-function parentsFrom(root, edges) {
-  const neighbours = new Map();
-  for (const [a, b] of edges) {
-    for (const [u, v] of [[a, b], [b, a]]) {
-      if (!neighbours.has(u)) neighbours.set(u, []);
-      neighbours.get(u).push(v);
-    }
-  }
-  const parent = new Map([[root, null]]);
-  const waiting = [root];
-  while (waiting.length > 0) {
-    const u = waiting.pop();
-    for (const v of neighbours.get(u) ?? []) {
-      if (!parent.has(v)) {
-        parent.set(v, u);
-        waiting.push(v);
-      }
-    }
-  }
-  return parent;
+// The size of an edge's label, measured in the font it is drawn in.
+function measurer() {
+  const context = document.createElement("canvas").getContext("2d");
+  context.font = LABEL_FONT;
+  return (text) => ({
+    width: Math.ceil(context.measureText(text).width) + 2 * LABEL_PADDING,
+    height: LABEL_HEIGHT,
+  });
 }
 
 // A figure with the tree on `vertices` vertices whose edges are given in the order the walk
 // removes them, as [leaf, parent] pairs, the edge left over last.
 export function drawTree(vertices, order) {
-  const parent = parentsFrom(vertices, order);
-  const rows = [...parent].map(([id, parentId]) => ({ id, parentId }));
-  const root = globalThis.d3
-    .stratify()
-    .id((row) => String(row.id))
-    .parentId((row) => (row.parentId === null ? null : String(row.parentId)))(rows);
-  root.sort((a, b) => Number(a.id) - Number(b.id));
-  globalThis.d3.tree().nodeSize([COLUMN, ROW])(root);
-
-  const nodes = root.descendants();
-  const left = Math.min(...nodes.map((node) => node.x)) - COLUMN;
-  const right = Math.max(...nodes.map((node) => node.x)) + COLUMN;
-  const bottom = Math.max(...nodes.map((node) => node.y)) + ROW / 2;
+  const texts = order.map((_, k) => (k === order.length - 1 ? "left over" : String(k + 1)));
+  const { points, labels, bounds } = layOut(vertices, order, texts, measurer());
   const svg = element("svg", {
-    viewBox: `${left} ${-ROW / 2} ${right - left} ${bottom + ROW / 2}`,
-    width: right - left,
-    height: bottom + ROW / 2,
+    viewBox: `${bounds.left} ${bounds.top} ${bounds.width} ${bounds.height}`,
+    width: Math.ceil(bounds.width),
+    height: Math.ceil(bounds.height),
     role: "img",
+    "aria-label": `The tree on ${vertices} vertices, drawn from vertex ${vertices}`,
   });
-  svg.append(element("title", {}, `The tree on ${vertices} vertices, drawn from vertex ${vertices}`));
-  const at = new Map(nodes.map((node) => [Number(node.id), node]));
-  order.forEach(([leaf, next], index) => {
+  order.forEach(([leaf, next], k) => {
     const [u, v] = leaf < next ? [leaf, next] : [next, leaf];
-    const last = index === order.length - 1;
-    const from = at.get(leaf);
-    const to = at.get(next);
-    const edge = element("g", { class: "edge", "data-edge": `${u}-${v}`, "data-step": last ? "last" : index + 1 });
-    edge.append(element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }), label(from, to, last ? "left over" : String(index + 1)));
+    const from = points.get(leaf);
+    const to = points.get(next);
+    const step = k === order.length - 1 ? "last" : k + 1;
+    const edge = element("g", { class: "edge", "data-edge": `${u}-${v}`, "data-step": step });
+    edge.append(
+      element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }),
+      element("text", { x: labels[k].x, y: labels[k].y }, texts[k]),
+    );
     svg.append(edge);
   });
-  for (const node of nodes) {
-    const v = Number(node.id);
-    const vertex = element("g", { class: v === vertices ? "vertex root" : "vertex", "data-vertex": v });
-    vertex.append(element("circle", { cx: node.x, cy: node.y, r: RADIUS }), element("text", { x: node.x, y: node.y }, String(v)));
+  for (const [v, p] of points) {
+    const kind = v === vertices ? "vertex root" : "vertex";
+    const vertex = element("g", { class: kind, "data-vertex": v });
+    vertex.append(
+      element("circle", { cx: p.x, cy: p.y, r: RADIUS }),
+      element("text", { x: p.x, y: p.y }, String(v)),
+    );
     svg.append(vertex);
   }
-  return figure(svg, `Drawn from vertex ${vertices}, which is never removed; each edge is labelled with the step that removes it.`);
+  const how = `Drawn from vertex ${vertices}, which is never removed; each edge is labelled with the step that removes it.`;
+  return figure(svg, `${how} ${stepsInWords(order)}`);
 }
 
-// An edge's label, beside its middle on the outer side, so that the labels of edges that meet
-// at a vertex stand apart.
-function label(from, to, text) {
-  const [child, parent] = from.y > to.y ? [from, to] : [to, from];
-  const side = child.x < parent.x ? -1 : 1;
-  return element(
-    "text",
-    { x: (from.x + to.x) / 2 + side * 8, y: (from.y + to.y) / 2, "text-anchor": side < 0 ? "end" : "start" },
-    text,
-  );
+// The order of removal as a sentence, for every reader.
+function stepsInWords(order) {
+  const edge = ([a, b]) => `${Math.min(a, b)}–${Math.max(a, b)}`;
+  const removed = order.slice(0, -1).map((pair, k) => `step ${k + 1}, ${edge(pair)}`);
+  const last = `the edge left over is ${edge(order[order.length - 1])}.`;
+  return removed.length > 0 ? `Removed at ${removed.join("; ")}; ${last}` : `No step: ${last}`;
 }
 
 // A figure that says in words why there is no drawing.

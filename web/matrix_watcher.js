@@ -1,7 +1,9 @@
 // Watches the program's standard output for the matrices it prints, so that a picture can follow
-// each one. The text itself passes through unchanged; only whole lines are looked at.
+// each one, and gathers what a screen reader should hear: every line outside a matrix, and for
+// a matrix one sentence. The text itself passes through unchanged; only whole lines are looked at.
 
 const HEADING = "The tree is given by the following matrix:";
+const KEPT_UNHEARD = 10_000; // characters; what a screen reader would hear of a longer text
 
 // Splits output into the pieces to show, in order: text, and after the empty line that closes a
 // matrix, a tree to draw ({ vertices, edges }; edges only up to `largestParsed` vertices).
@@ -10,6 +12,8 @@ export class MatrixWatcher {
     this.largestParsed = largestParsed;
     this.line = "";
     this.state = "idle";
+    this.heard = "";
+    this.lineHeard = 0; // characters of the line being written that were heard already
   }
 
   // The pieces of the next output text: strings, and trees where matrices end.
@@ -21,6 +25,7 @@ export class MatrixWatcher {
       start = end + 1;
       const tree = this.see(this.line);
       this.line = "";
+      this.lineHeard = 0;
       if (tree) {
         pieces.push(text.slice(0, start), tree);
         text = text.slice(start);
@@ -32,6 +37,19 @@ export class MatrixWatcher {
       pieces.push(text);
     }
     return pieces;
+  }
+
+  // What a screen reader has not heard yet, the line being written included; then forgets it.
+  // Only about the last `most` characters are kept, from a line's start where there is one.
+  hear(most) {
+    let said = this.heard + (this.state === "idle" ? this.line.slice(this.lineHeard) : "");
+    this.heard = "";
+    this.lineHeard = this.line.length;
+    if (said.length > most) {
+      const lineStart = said.indexOf("\n", said.length - most) + 1;
+      said = said.slice(lineStart > 0 ? lineStart : said.length - most);
+    }
+    return said.trim();
   }
 
   // Takes one whole line; returns the tree when it closes a matrix.
@@ -57,10 +75,16 @@ export class MatrixWatcher {
         return null;
       case "closing":
         this.state = "idle";
+        this.heard += `Matrix of ${this.vertices} vertices printed.\n`;
         return { vertices: this.vertices, edges: this.edges };
       default:
         if (line === HEADING) {
           this.state = "heading";
+        } else if (line.length > this.lineHeard || line === "") {
+          this.heard += line.slice(this.lineHeard) + "\n";
+          if (this.heard.length > 2 * KEPT_UNHEARD) {
+            this.heard = this.heard.slice(-KEPT_UNHEARD);
+          }
         }
         return null;
     }

@@ -1,115 +1,38 @@
 // The page around the program: a console that shows what the program writes exactly as a
-// terminal would, the lines the user sends echoed in it, and a picture after every tree.
-import createPruefer from "./pruefer.js";
+// terminal would, each typed line in place after the prompt it answers, a picture after every
+// tree, and the session kept in the page's address.
+import { ConsoleView } from "./console_view.js";
+import { TypedInput } from "./typed_input.js";
+import { fragmentOf, typedIn } from "./address.js";
 import { MatrixWatcher } from "./matrix_watcher.js";
 import { drawTree, noDrawing } from "./drawing.js";
 
 const LARGEST_DRAWN = 60; // vertices; a larger drawing is no longer legible
-const KEPT = 1_000_000; // characters of console text kept; older ones are dropped
-const BATCH = 100_000; // characters shown per animation frame, so that the page stays alive
-const CHUNK = 32_768; // characters of a block of console text, laid out on its own
+const HEARD = 1000; // characters a screen reader is sent at most at once
 
-const view = document.getElementById("console");
-const line = document.getElementById("line");
-const encoder = new TextEncoder();
+const byId = (id) => document.getElementById(id);
+const view = byId("console");
+const line = byId("line");
 const decoder = new TextDecoder();
+const echoDecoder = new TextDecoder();
+const input = new TypedInput();
+const watcher = new MatrixWatcher(LARGEST_DRAWN);
+const screen = new ConsoleView(view, byId("dropped"), settle);
 
-// What is still to be shown, in order: strings of output, typed lines, errors and trees.
-const pending = [];
-let shown = 0; // characters in the console
-let painting = false;
 let program = null;
 let exitStatus = null;
-
-// Input the program has not read yet: byte arrays of typed lines, and null for the end.
-const typed = [];
 let awaiting = null; // the program's pending read, while it waits
-
-function setState(state) {
-  view.dataset.state = state;
-}
-
-function show(piece) {
-  pending.push(piece);
-  if (!painting) {
-    painting = true;
-    requestAnimationFrame(paint);
-  }
-}
-
-// Shows what is pending, a batch per frame; then says whether the program waits or has ended.
-function paint() {
-  let budget = BATCH;
-  while (pending.length > 0 && budget > 0) {
-    const piece = pending.shift();
-    budget -= append(piece);
-  }
-  dropOldest();
-  view.scrollTop = view.scrollHeight;
-  if (pending.length > 0) {
-    requestAnimationFrame(paint);
-    return;
-  }
-  painting = false;
-  settle();
-}
-
-// The block that takes the next text; a new one once the last is full and ends a line, so
-// that appending lays out only the newest block.
-let chunk = null;
-let chunkLength = 0;
-
-function openChunk() {
-  if (chunk === null || chunk !== view.lastElementChild) {
-    chunk = document.createElement("div");
-    chunk.className = "chunk";
-    chunkLength = 0;
-    view.append(chunk);
-  }
-  return chunk;
-}
-
-// Shows one piece: output text, a typed line or an error (a node), or a tree to draw; returns
-// about how much work it was, in characters.
-function append(piece) {
-  if (typeof piece !== "string" && !piece.node) {
-    view.append(pictureOf(piece));
-    return 1000;
-  }
-  const text = typeof piece === "string" ? piece : piece.node.textContent;
-  openChunk().append(piece.node ?? piece);
-  shown += text.length;
-  chunkLength += text.length;
-  if (text.endsWith("\n") && chunkLength >= CHUNK) {
-    chunk = null;
-  }
-  return text.length;
-}
-
-// Keeps at most about KEPT characters of text, dropping the oldest blocks whole.
-function dropOldest() {
-  if (shown <= KEPT) {
-    return;
-  }
-  while (shown > KEPT && view.childElementCount > 1) {
-    const first = view.firstElementChild;
-    if (first.className === "chunk") {
-      shown -= first.textContent.length;
-    }
-    first.remove();
-  }
-  const note = document.getElementById("dropped");
-  note.textContent = `Older output was dropped: the console keeps about the last ${KEPT.toLocaleString("en")} characters.`;
-  note.hidden = false;
-}
+let sent = ""; // all text sent so far, as the address keeps it
+let errorsUnheard = "";
 
 // The figure after a matrix: a drawing of the tree, or a line saying why there is none.
 function pictureOf(tree) {
   if (tree.vertices > LARGEST_DRAWN) {
-    return noDrawing(`This tree has ${tree.vertices} vertices: too many to draw legibly (at most ${LARGEST_DRAWN}).`);
+    const n = tree.vertices;
+    return noDrawing(`This tree has ${n} vertices: too many to draw legibly (at most ${LARGEST_DRAWN}).`);
   }
   const order = removalOrder(tree.vertices, tree.edges);
-  return order ? drawTree(tree.vertices, order) : document.createDocumentFragment();
+  return order ? drawTree(tree.vertices, order) : null;
 }
 
 // The order in which the program's own encoding removes the edges, or null for no tree.
@@ -131,64 +54,67 @@ function removalOrder(vertices, edges) {
   return isTree ? pairs : null;
 }
 
+// Once everything is shown: says whether the program waits or has ended, and tells a screen
+// reader what it has not heard yet.
 function settle() {
   if (exitStatus !== null) {
-    setState("ended");
+    const ended = `The program has ended with exit status ${exitStatus}.`;
+    view.dataset.state = "ended";
     view.dataset.status = String(exitStatus);
-    document.getElementById("ended-text").textContent = `The program has ended with exit status ${exitStatus}.`;
-    document.getElementById("ended").hidden = false;
-    line.disabled = true;
-    document.getElementById("end-input").disabled = true;
-    document.getElementById("start-again").focus();
-  } else if (awaiting && typed.length === 0) {
-    setState("waiting");
+    byId("ended-text").textContent = ended;
+    byId("ended").hidden = false;
+    for (const id of ["line", "send", "end-input"]) {
+      byId(id).disabled = true;
+    }
+    announce(ended);
+    byId("start-again").focus();
+  } else if (awaiting && input.isEmpty()) {
+    view.dataset.state = "waiting";
+    announce("");
+    byId("controls").scrollIntoView({ block: "nearest" });
   }
 }
 
-// Sends what the user typed: `text` with its line end, or on Ctrl-D the text alone, which on an
-// empty line is the end of input, as at a terminal.
+function announce(closing) {
+  const said = [watcher.hear(HEARD), errorsUnheard.trim(), closing].filter(Boolean).join("\n");
+  errorsUnheard = "";
+  if (said) {
+    byId("announcer").textContent = said;
+  }
+}
+
+// Sends what the user typed: `text` with its line end, or without one as Ctrl-D sends it; an
+// empty text without a line end is the end of input, as at a terminal.
 function send(text, lineEnd) {
   if (exitStatus !== null) {
     return;
   }
-  const sent = text + (lineEnd ? "\n" : "");
-  if (sent) {
-    const kbd = document.createElement("kbd");
-    kbd.textContent = sent;
-    show({ node: kbd });
-    typed.push(encoder.encode(sent));
-  } else {
-    typed.push(null); // Ctrl-D on an empty line: the end of input
+  const piece = text + (lineEnd ? "\n" : "");
+  input.push(piece);
+  if (piece) {
+    sent += piece;
+    history.replaceState(null, "", fragmentOf(sent));
   }
-  setState("running");
+  view.dataset.state = "running";
   answer();
 }
 
-// Hands the program's pending read what has been typed, if anything has: as many bytes as it
-// asked for at most, and none at the end of input.
+// Hands the program's pending read the next typed line, if there is one, and shows that line
+// in the console after what the program wrote before it read.
 function answer() {
-  if (!awaiting || typed.length === 0) {
+  if (!awaiting || input.isEmpty()) {
     return;
   }
   const { size, resolve } = awaiting;
   awaiting = null;
-  if (typed[0] === null) {
-    typed.shift();
-    resolve(new Uint8Array(0));
-    return;
+  const bytes = input.take(size);
+  if (bytes.length > 0) {
+    const typed = document.createElement("kbd");
+    typed.dir = "auto";
+    typed.textContent = echoDecoder.decode(bytes, { stream: true });
+    screen.show(typed);
   }
-  const bytes = new Uint8Array(Math.min(size, typed.reduce((sum, each) => sum + (each?.length ?? 0), 0)));
-  let filled = 0;
-  while (filled < bytes.length && typed[0] !== null) {
-    const first = typed.shift();
-    const part = first.subarray(0, bytes.length - filled);
-    bytes.set(part, filled);
-    filled += part.length;
-    if (part.length < first.length) {
-      typed.unshift(first.subarray(part.length));
-    }
-  }
-  resolve(bytes.subarray(0, filled));
+  resolve(bytes);
 }
 
 const page = {
@@ -196,75 +122,143 @@ const page = {
     return new Promise((resolve) => {
       awaiting = { size, resolve };
       answer();
-      if (awaiting && !painting) {
+      if (awaiting && !screen.busy) {
         settle();
       }
     });
   },
   writeOutput(bytes) {
-    const text = decoder.decode(bytes, { stream: true });
-    for (const piece of watcher.take(text)) {
-      show(piece);
+    for (const piece of watcher.take(decoder.decode(bytes, { stream: true }))) {
+      if (typeof piece === "string") {
+        screen.show(piece);
+      } else {
+        const figure = pictureOf(piece);
+        if (figure) {
+          screen.show({ figure });
+        }
+      }
     }
   },
   exited(status) {
     exitStatus = status;
-    show("");
+    screen.show("");
   },
 };
 
-const watcher = new MatrixWatcher(LARGEST_DRAWN);
-
-document.getElementById("typing").addEventListener("submit", (event) => {
-  event.preventDefault();
-  send(line.value, true);
-  line.value = "";
-});
-
-line.addEventListener("keydown", (event) => {
-  if (event.ctrlKey && (event.key === "d" || event.key === "D")) {
-    event.preventDefault();
-    endInput();
-  }
-});
-
-// Ctrl-D at a terminal sends what is typed so far without a line end, or, on an empty line,
-// ends the input.
-function endInput() {
-  send(line.value, false);
-  line.value = "";
-  line.focus();
+function showError(text) {
+  const error = document.createElement("span");
+  error.className = "stderr";
+  error.textContent = text + "\n";
+  screen.show(error);
+  errorsUnheard += text + "\n";
 }
 
-document.getElementById("end-input").addEventListener("click", endInput);
-
-// A paste of several lines sends each whole line, as a terminal does; the rest stays in the line.
-line.addEventListener("paste", (event) => {
-  const text = event.clipboardData.getData("text");
-  if (!/\r?\n/.test(text)) {
-    return;
-  }
-  event.preventDefault();
-  const lines = (line.value + text).split(/\r?\n/);
-  line.value = lines.pop();
+// Sends every whole line of `text` in turn, as a terminal does with a paste; returns the rest.
+function sendLines(text) {
+  const lines = text.split(/\r?\n/);
+  const rest = lines.pop();
   for (const each of lines) {
     send(each, true);
   }
+  return rest;
+}
+
+line.addEventListener("paste", (event) => {
+  const text = event.clipboardData.getData("text");
+  if (/\r?\n/.test(text)) {
+    event.preventDefault();
+    line.value = sendLines(line.value + text);
+  }
 });
 
-document.getElementById("start-again").addEventListener("click", () => location.reload());
-
-// Keeps the focus in the input line, unless the user has moved it to a button.
-view.addEventListener("click", () => line.focus());
-
-createPruefer({
-  page,
-  printErr: (text) => {
-    const error = document.createElement("span");
-    error.className = "stderr";
-    error.textContent = text + "\n";
-    show({ node: error });
-  },
-}).then((instance) => {
-  program = instance;
+byId("typing").addEventListener("submit", (event) => {
+  event.preventDefault();
+  send(line.value, true);
+  line.value = "";
+  line.focus();
 });
+
+// Ctrl-D at a terminal sends what is typed so far without a line end, or on an empty line ends
+// the input.
+line.addEventListener("keydown", (event) => {
+  if (event.ctrlKey && (event.key === "d" || event.key === "D")) {
+    event.preventDefault();
+    send(line.value, false);
+    line.value = "";
+  }
+});
+
+// The button ends the input; a line typed but not sent is sent first, whole, so that nothing
+// typed is lost or glued to anything.
+byId("end-input").addEventListener("click", () => {
+  if (line.value) {
+    send(line.value, true);
+    line.value = "";
+  }
+  send("", false);
+  line.focus();
+});
+
+byId("copy-link").addEventListener("click", () => copyLink(byId("copied")));
+
+// Copies the page's address, which holds the session, to the clipboard; where the clipboard
+// cannot be had, shows the address to be copied by hand.
+async function copyLink(status) {
+  try {
+    await navigator.clipboard.writeText(location.href);
+    status.textContent = "Link copied.";
+  } catch {
+    status.textContent = `Copy this link: ${location.href}`;
+  }
+}
+
+byId("start-again").addEventListener("click", () => {
+  history.replaceState(null, "", location.pathname + location.search);
+  location.reload();
+});
+
+// An address changed by hand starts its session afresh.
+window.addEventListener("hashchange", () => {
+  if (location.hash !== fragmentOf(sent)) {
+    location.reload();
+  }
+});
+
+// Gives the focus back to the input line after a click in the console, unless the click
+// selected text, which is then left to be copied.
+// A click inside a selection clears it only after the click's own handlers have run.
+view.addEventListener("click", () => {
+  setTimeout(() => {
+    if (document.getSelection().isCollapsed) {
+      line.focus();
+    }
+  });
+});
+
+function start() {
+  screen.clear();
+  if (typeof globalThis.createPruefer !== "function") {
+    failed("the file pruefer.js could not be loaded");
+    return;
+  }
+  // The object passed in becomes the program's module, its functions added as they are ready.
+  program = { page, printErr: showError };
+  globalThis.createPruefer(program).catch((error) => failed(String(error)));
+  // The session the address holds is typed again, a line at a time, with what was sent without
+  // a line end last.
+  const rest = sendLines(typedIn(location.hash));
+  if (rest) {
+    send(rest, false);
+  }
+}
+
+// Says where the console would be that the program cannot run, and why.
+function failed(why) {
+  const notice = document.createElement("p");
+  notice.className = "notice stderr";
+  notice.textContent = `The program could not be started in this browser: ${why}.`;
+  view.replaceChildren(notice);
+  view.dataset.state = "ended";
+}
+
+start();
