@@ -1,8 +1,10 @@
-// The program's entry in a web page: as at a terminal, and the exit status is told to the page,
-// which would not learn it from main's return after an awaited read.
+// The program's entry in a web page: as at a terminal, with the page as the viewer of each tree,
+// and the exit status told to the page, which would not learn it from main's return after an
+// awaited read.
 #include <emscripten.h>
 
 #include "dialogue/menu.hpp"
+#include "platform/tree_viewer_web.hpp"
 
 namespace {
 
@@ -11,7 +13,8 @@ EM_JS(void, reportExit, (int status), { Module.page.exited(status); });
 }  // namespace
 
 int main() {
-  const int status = pruefer::runMenuOnStandardStreams();
+  pruefer::PageTreeViewer viewer;
+  const int status = pruefer::runMenuOnStandardStreams(&viewer);
   reportExit(status);
   return status;
 }

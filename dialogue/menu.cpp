@@ -90,12 +90,12 @@ int runMenu(Session& session) {
   }
 }
 
-int runMenuOnStandardStreams() {
+int runMenuOnStandardStreams(TreeViewer* viewer) {
   OutputBuffer output(writeStandardOutput);
   InputBuffer input(readStandardInput, output);
   std::istream in(&input);
   std::ostream out(&output);
-  Session session{in, out, std::cerr, MemoryBudget::ofSystem()};
+  Session session{in, out, std::cerr, MemoryBudget::ofSystem(), viewer};
   return runMenu(session);
 }
 

@@ -9,8 +9,8 @@ namespace pruefer {
 // status: 0, 1 when the input ended inside a request, 2 when a read or write failed.
 int runMenu(Session& session);
 
-// Runs the menu over the process's standard streams, with the system's memory budget; returns
-// the exit status.
-int runMenuOnStandardStreams();
+// Runs the menu over the process's standard streams, with the system's memory budget and the
+// viewer of its trees, if any; returns the exit status.
+int runMenuOnStandardStreams(TreeViewer* viewer = nullptr);
 
 }  // namespace pruefer

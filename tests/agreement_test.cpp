@@ -9,8 +9,10 @@
 
 #include "reference.hpp"
 #include "support.hpp"
+#include "tree/decoding.hpp"
 #include "tree/edge_set.hpp"
 #include "tree/encoding.hpp"
+#include "tree/walk.hpp"
 
 namespace pruefer {
 namespace {
@@ -40,12 +42,31 @@ std::vector<Edge> edgesOf(const reference::DenseMatrix& dense) {
   return edges;
 }
 
+// A walk's steps choose from the vertices the slow walk found, take the lowest and pair it with
+// the code's entry; with the edge left over, they name each of the tree's edges once.
+void expectWalk(const Walk& walk, const reference::Choices& choices, const CodeArray& code,
+                const std::vector<Edge>& joined) {
+  ASSERT_EQ(walk.steps.size(), choices.size());
+  std::vector<Edge> edges;
+  for (std::size_t k = 0; k < choices.size(); ++k) {
+    ASSERT_EQ(walk.steps[k].choices, choices[k]) << "step " << k + 1;
+    ASSERT_EQ(walk.steps[k].leaf, choices[k].front());
+    ASSERT_EQ(walk.steps[k].entry, code[k + 1]);
+    edges.push_back(std::minmax(walk.steps[k].leaf, walk.steps[k].entry));
+  }
+  ASSERT_LT(walk.lastLow, walk.lastHigh);
+  edges.emplace_back(walk.lastLow, walk.lastHigh);
+  std::sort(edges.begin(), edges.end());
+  ASSERT_EQ(edges, joined);
+}
+
 // Both encodings give the same code, or both find that the edges are no tree.
 void expectSameEncoding(Vertex n, const std::vector<Edge>& edges) {
   reference::DenseMatrix dense = denseOf(n, edges);
   const std::vector<Edge> joined = edgesOf(dense);
   CodeArray expected(static_cast<std::size_t>(n), 0);
-  const bool isTree = reference::findPrueferCode(dense, expected);
+  reference::Choices leaves;
+  const bool isTree = reference::findPrueferCode(dense, expected, &leaves);
   CodeArray actual(static_cast<std::size_t>(n), 0);
   bool raised = false;
   try {
@@ -58,18 +79,9 @@ void expectSameEncoding(Vertex n, const std::vector<Edge>& edges) {
   ASSERT_EQ(raised, !isTree) << ::testing::PrintToString(edges);
   if (isTree) {
     ASSERT_EQ(actual, expected) << ::testing::PrintToString(edges);
-    // The removal order names each edge once, with the code's parents in the code's order.
-    const std::vector<RemovedEdge> order = findRemovalOrder(matrixOf(n, edges));
-    std::vector<Edge> removed;
-    for (std::size_t step = 0; step < order.size(); ++step) {
-      const auto [leaf, parent] = order[step];
-      removed.push_back(std::minmax(leaf, parent));
-      if (step + 1 < order.size()) {  // all but the edge left over
-        ASSERT_EQ(parent, expected[step + 1]);
-      }
-    }
-    std::sort(removed.begin(), removed.end());
-    ASSERT_EQ(removed, joined);
+    const Walk walk = walkEncoding(matrixOf(n, edges));
+    expectWalk(walk, leaves, expected, joined);
+    ASSERT_EQ(walk.lastHigh, n);  // vertex n is never removed
   }
 }
 
@@ -80,9 +92,11 @@ void expectSameDecoding(const CodeArray& code) {
   findTree(matrix, fastCode);
   CodeArray slowCode = code;
   reference::DenseMatrix dense = reference::emptyMatrix(n);
-  reference::findTree(dense, slowCode);
+  reference::Choices free;
+  reference::findTree(dense, slowCode, &free);
   ASSERT_EQ(edgesOf(matrix), edgesOf(dense)) << ::testing::PrintToString(code);
   ASSERT_EQ(fastCode, slowCode);
+  expectWalk(walkDecoding(code), free, code, edgesOf(dense));
 }
 
 // Calls `visit` with every set of `count` distinct edges among the pairs given.

@@ -64,12 +64,18 @@ TEST(Encoding, UndoesTheDecodingOfEveryShortCode) {
 
 // The README's example: two leaves on one vertex, a vertex that becomes a leaf on the way, and a
 // new leaf lower than an old one; the edge left over joins vertex n.
-TEST(Encoding, RemovesEdgesLowestLeafFirstAndLeavesTheEdgeOfVertexN) {
+// Decoding its code walks through the same choices, the entries taking the lowest in turn.
+TEST(Encoding, WalksLowestLeafFirstAndLeavesTheEdgeOfVertexN) {
   const AdjacencyMatrix example = matrixOf(7, {{1, 4}, {2, 4}, {4, 5}, {3, 5}, {5, 6}, {6, 7}});
-  EXPECT_EQ(findRemovalOrder(example),
-            (std::vector<RemovedEdge>{{1, 4}, {2, 4}, {3, 5}, {4, 5}, {5, 6}, {6, 7}}));
-  EXPECT_EQ(findRemovalOrder(matrixOf(2, {{1, 2}})), (std::vector<RemovedEdge>{{1, 2}}));
-  EXPECT_THROW(findRemovalOrder(matrixOf(4, {{1, 2}, {2, 3}, {3, 1}})), NotATree);
+  const Walk walk{
+      {{{1, 2, 3, 7}, 1, 4}, {{2, 3, 7}, 2, 4}, {{3, 4, 7}, 3, 5}, {{4, 7}, 4, 5}, {{5, 7}, 5, 6}},
+      6,
+      7};
+  EXPECT_EQ(walkEncoding(example), walk);
+  EXPECT_EQ(walkDecoding(codeArrayOf({4, 4, 5, 5, 6})), walk);
+  EXPECT_EQ(walkEncoding(matrixOf(2, {{1, 2}})), (Walk{{}, 1, 2}));
+  EXPECT_EQ(walkDecoding(codeArrayOf({})), (Walk{{}, 1, 2}));
+  EXPECT_THROW(walkEncoding(matrixOf(4, {{1, 2}, {2, 3}, {3, 1}})), NotATree);
 }
 
 TEST(Encoding, PrintsTheCodeBetweenParentheses) {

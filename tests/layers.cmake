@@ -2,11 +2,11 @@
 # dialogue, the session nothing of the trees, the requests nothing of the menu.
 # Takes -DSOURCE_DIR, the top of the sources.
 set(core tree/adjacency_matrix tree/decoding tree/edge_set tree/encoding tree/leaf_pruning
-  tree/storage)
+  tree/storage tree/walk)
 set(session dialogue/memory_budget dialogue/prompt dialogue/session dialogue/standard_streams
   platform/memory_budget platform/standard_streams
   dialogue/stream_buffers)
-set(requests tree/code_of_tree tree/tree_of_code)
+set(requests tree/code_of_tree tree/tree_of_code tree/tree_viewer)
 set(forbidden_core "dialogue/|platform/|tree/code_of_tree|tree/tree_of_code")
 set(forbidden_session "tree/|dialogue/menu")
 set(forbidden_requests "dialogue/menu")

@@ -23,15 +23,21 @@ std::ptrdiff_t findInCode(Vertex vertex, const CodeArray& code) {
   return found == code.end() ? -1 : found - code.begin();
 }
 
-void findTree(DenseMatrix& matrix, CodeArray& code) {
+void findTree(DenseMatrix& matrix, CodeArray& code, Choices* free) {
   const auto n = static_cast<Vertex>(code.size());
   std::vector<std::uint8_t> flags(code.size() + 1, 1);
   flags[0] = 0;
   for (Vertex pass = 1; pass <= n - 2; ++pass) {
-    Vertex leaf = 1;
-    while (flags[static_cast<std::size_t>(leaf)] == 0 || findInCode(leaf, code) != -1) {
-      ++leaf;
+    std::vector<Vertex> candidates;
+    for (Vertex v = 1; v <= n; ++v) {
+      if (flags[static_cast<std::size_t>(v)] != 0 && findInCode(v, code) == -1) {
+        candidates.push_back(v);
+      }
     }
+    if (free != nullptr) {
+      free->push_back(candidates);
+    }
+    const Vertex leaf = candidates.front();
     flags[static_cast<std::size_t>(leaf)] = 0;
     const auto parent = std::find_if(code.begin(), code.end(), [](Vertex e) { return e != 0; });
     join(matrix, leaf, *parent);
@@ -42,25 +48,33 @@ void findTree(DenseMatrix& matrix, CodeArray& code) {
   join(matrix, static_cast<Vertex>(u - flags.begin()), static_cast<Vertex>(v - flags.begin()));
 }
 
-bool findPrueferCode(DenseMatrix& matrix, CodeArray& code) {
+bool findPrueferCode(DenseMatrix& matrix, CodeArray& code, Choices* leaves) {
   const auto n = static_cast<Vertex>(code.size());
   for (Vertex pass = 1; pass <= n - 2; ++pass) {
-    std::size_t leaf = 0;
-    Vertex neighbour = 0;
-    for (std::size_t i = 1; i < matrix.size() && leaf == 0; ++i) {
+    std::vector<Vertex> found;
+    Vertex parent = 0;  // of the first leaf found, the lowest
+    for (std::size_t i = 1; i < matrix.size(); ++i) {
       int ones = 0;
+      Vertex neighbour = 0;
       for (std::size_t j = 1; j < matrix.size(); ++j) {
         if (matrix[i][j] != 0) {
           ++ones;
           neighbour = static_cast<Vertex>(j);
         }
       }
-      leaf = ones == 1 ? i : 0;
+      if (ones == 1) {
+        parent = found.empty() ? neighbour : parent;
+        found.push_back(static_cast<Vertex>(i));
+      }
     }
-    if (leaf == 0) {
+    if (found.empty()) {
       return false;
     }
-    code[static_cast<std::size_t>(pass)] = neighbour;
+    if (leaves != nullptr) {
+      leaves->push_back(found);
+    }
+    const auto leaf = static_cast<std::size_t>(found.front());
+    code[static_cast<std::size_t>(pass)] = parent;
     for (std::size_t j = 1; j < matrix.size(); ++j) {
       matrix[leaf][j] = 0;
       matrix[j][leaf] = 0;

@@ -18,11 +18,16 @@ DenseMatrix emptyMatrix(Vertex n);
 // The first position of `vertex` in the code array, or -1.
 std::ptrdiff_t findInCode(Vertex vertex, const CodeArray& code);
 
-// Decodes by scanning the code for every candidate leaf and for every parent.
-void findTree(DenseMatrix& matrix, CodeArray& code);
+// The vertices each step of a walk chose from, step by step.
+using Choices = std::vector<std::vector<Vertex>>;
 
-// Encodes by counting every row on every pass and clearing each leaf's row and column.
-// Returns false where the encoding would raise NotATree.
-bool findPrueferCode(DenseMatrix& matrix, CodeArray& code);
+// Decodes by scanning the code for every candidate leaf and for every parent; adds to `free`,
+// if given, every candidate of each step.
+void findTree(DenseMatrix& matrix, CodeArray& code, Choices* free = nullptr);
+
+// Encodes by counting every row on every pass and clearing each leaf's row and column; adds to
+// `leaves`, if given, every leaf of each step. Returns false where the encoding would raise
+// NotATree.
+bool findPrueferCode(DenseMatrix& matrix, CodeArray& code, Choices* leaves = nullptr);
 
 }  // namespace pruefer::reference

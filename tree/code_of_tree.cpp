@@ -8,6 +8,7 @@
 #include "tree/edge_set.hpp"
 #include "tree/encoding.hpp"
 #include "tree/storage.hpp"
+#include "tree/tree_viewer.hpp"
 
 namespace pruefer {
 
@@ -42,7 +43,7 @@ void requestPrueferCode(Session& session) {
   auto [matrix, code] =
       makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))));
   enterEdges(session, matrix);
-  printMatrix(session.out, matrix);
+  showMatrix(session, matrix, Coding::encoding);
   findPrueferCode(matrix, code);
   printPrueferCode(session.out, code);
 }

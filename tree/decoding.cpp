@@ -1,13 +1,19 @@
 // Pruefer decoding.
 #include "tree/decoding.hpp"
 
+#include <tuple>
 #include <utility>
 
 #include "tree/leaf_pruning.hpp"
 
 namespace pruefer {
+namespace {
 
-void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
+// Joins in the empty matrix the tree whose code is given, consuming the code, and calls
+// seen(leaf, pass, degree) at each step before the leaf is used, with the degrees as the step
+// finds them. Returns the edge left over, lower end first.
+template <typename Seen>
+std::pair<Vertex, Vertex> joinTree(AdjacencyMatrix& matrix, CodeArray& code, Seen seen) {
   const Vertex n = matrix.size();
   // A vertex ends with one more edge than it has entries in the code; the entries still to be
   // consumed thus tell its degree in what is left of the tree.
@@ -19,7 +25,8 @@ void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
   // The degrees are the rows' final sizes: laid out whole, in order, no row moves as it fills,
   // and the rows that the walk fills one after another sit close together.
   matrix.reserveRows(degree);
-  pruneLowestLeaves(degree, n - 2, [&matrix, &code](Vertex leaf, Vertex pass) {
+  pruneLowestLeaves(degree, n - 2, [&matrix, &code, &degree, &seen](Vertex leaf, Vertex pass) {
+    seen(leaf, pass, std::as_const(degree));
     const Vertex parent = std::exchange(code[static_cast<std::size_t>(pass)], 0);
     matrix.join(leaf, parent);
     return parent;
@@ -34,6 +41,24 @@ void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
     ++v;
   }
   matrix.join(u, v);
+  return {u, v};
+}
+
+}  // namespace
+
+void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
+  joinTree(matrix, code, [](Vertex, Vertex, const std::vector<Vertex>&) {});
+}
+
+Walk walkDecoding(const CodeArray& code) {
+  AdjacencyMatrix matrix(static_cast<Vertex>(code.size()));
+  CodeArray consumed = code;
+  Walk walk;
+  const auto record = [&walk, &code](Vertex leaf, Vertex pass, const std::vector<Vertex>& degree) {
+    walk.steps.push_back({verticesOfDegreeOne(degree), leaf, code[static_cast<std::size_t>(pass)]});
+  };
+  std::tie(walk.lastLow, walk.lastHigh) = joinTree(matrix, consumed, record);
+  return walk;
 }
 
 }  // namespace pruefer

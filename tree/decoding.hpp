@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tree/adjacency_matrix.hpp"
+#include "tree/walk.hpp"
 
 namespace pruefer {
 
@@ -13,5 +14,10 @@ using CodeArray = std::vector<Vertex>;
 // Joins in the empty matrix the n - 1 edges of the tree whose code is given, and consumes the
 // code (every position is 0 afterwards). Entries must be vertex numbers 1 to n. Runs in O(n).
 void findTree(AdjacencyMatrix& matrix, CodeArray& code);
+
+// The decoding's walk over the code of an n-vertex tree (n >= 2): at each step the entry, the
+// vertices not yet used that do not appear in the rest of the code, and the lowest of them,
+// joined to the entry; then the edge left over. Takes O(n) per step, for showing small trees.
+Walk walkDecoding(const CodeArray& code);
 
 }  // namespace pruefer

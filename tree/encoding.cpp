@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "tree/leaf_pruning.hpp"
@@ -12,8 +13,9 @@ namespace pruefer {
 namespace {
 
 // Removes the tree's leaves lowest first, as the encoding does, calling removed(leaf, parent,
-// step) for each of its n - 2 steps. Returns the vertex that is left joined to vertex n, which
-// is never removed; none when the graph is no tree.
+// step, degree) for each of its n - 2 steps, with the degrees as the step finds them. Returns
+// the vertex that is left joined to vertex n, which is never removed; none when the graph is
+// no tree.
 template <typename Removed>
 std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, Removed removed) {
   const Vertex n = matrix.size();
@@ -28,10 +30,10 @@ std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, Removed 
     }
   }
   const bool isTree =
-      pruneLowestLeaves(degree, n - 2, [&neighbours, &removed](Vertex leaf, Vertex step) {
+      pruneLowestLeaves(degree, n - 2, [&neighbours, &removed, &degree](Vertex leaf, Vertex step) {
         const Vertex parent = neighbours[static_cast<std::size_t>(leaf)];
         neighbours[static_cast<std::size_t>(parent)] ^= leaf;
-        removed(leaf, parent, step);
+        removed(leaf, parent, step, std::as_const(degree));
         return parent;
       });
   if (!isTree) {
@@ -43,7 +45,7 @@ std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, Removed 
 }  // namespace
 
 void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
-  const auto recordParent = [&code](Vertex, Vertex parent, Vertex step) {
+  const auto recordParent = [&code](Vertex, Vertex parent, Vertex step, const auto&) {
     code[static_cast<std::size_t>(step)] = parent;
   };
   if (!removeLowestLeaves(matrix, recordParent)) {
@@ -51,17 +53,19 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
   }
 }
 
-std::vector<RemovedEdge> findRemovalOrder(const AdjacencyMatrix& matrix) {
-  std::vector<RemovedEdge> order;
-  const auto record = [&order](Vertex leaf, Vertex parent, Vertex) {
-    order.push_back({leaf, parent});
+Walk walkEncoding(const AdjacencyMatrix& matrix) {
+  Walk walk;
+  const auto record = [&walk](Vertex leaf, Vertex parent, Vertex, const auto& degree) {
+    walk.steps.push_back({verticesOfDegreeOne(degree), leaf, parent});
   };
   const std::optional<Vertex> last = removeLowestLeaves(matrix, record);
   if (!last) {
     throw NotATree{};
   }
-  order.push_back({*last, matrix.size()});
-  return order;
+  // Vertex n is never removed, so the edge left over joins it to a lower vertex.
+  walk.lastLow = *last;
+  walk.lastHigh = matrix.size();
+  return walk;
 }
 
 void printPrueferCode(std::ostream& out, const CodeArray& code) {

@@ -6,6 +6,7 @@
 
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
+#include "tree/walk.hpp"
 
 namespace pruefer {
 
@@ -16,17 +17,10 @@ struct NotATree {};
 // distinct loop-free edges; throws NotATree when they do not form a tree. Runs in O(n).
 void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code);
 
-// An edge as the encoding removes it: the leaf, and the vertex it hangs on.
-struct RemovedEdge {
-  Vertex leaf;
-  Vertex parent;
-  bool operator==(const RemovedEdge&) const = default;
-};
-
-// The n - 1 edges of the tree in the matrix (n >= 2) in the order the encoding removes them,
-// the lowest leaf first, and last the edge left over, which joins vertex n; throws NotATree
-// when the matrix holds no tree. Runs in O(n).
-std::vector<RemovedEdge> findRemovalOrder(const AdjacencyMatrix& matrix);
+// The encoding's walk over the tree in the matrix (n >= 2): at each step the leaves, the lowest
+// of them and the number written down, then the edge left over, which joins vertex n; throws
+// NotATree when the matrix holds no tree. Takes O(n) per step, for showing small trees.
+Walk walkEncoding(const AdjacencyMatrix& matrix);
 
 // Writes code positions 1 to n - 2 as one line.
 void printPrueferCode(std::ostream& out, const CodeArray& code);

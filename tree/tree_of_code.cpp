@@ -6,6 +6,7 @@
 
 #include "dialogue/prompt.hpp"
 #include "tree/storage.hpp"
+#include "tree/tree_viewer.hpp"
 
 namespace pruefer {
 
@@ -28,7 +29,7 @@ void requestTree(Session& session) {
       makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))));
   enterPrueferCode(session, code);
   findTree(matrix, code);
-  printMatrix(session.out, matrix);
+  showMatrix(session, matrix, Coding::decoding);
 }
 
 }  // namespace pruefer

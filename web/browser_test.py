@@ -388,12 +388,24 @@ def check_drawings(driver, url, size, shots):
     for name, index in (("star", -5), ("random", -1), ("caterpillar", -3)):
         driver.execute_script("arguments[0].scrollIntoView()", figures[index])
         driver.save_screenshot(str(shots / f"{size}-drawing-{name}-60.png"))
-    caption = figures[-1].find_element(By.TAG_NAME, "figcaption").text
-    check(re.search(r"Removed at step 1, \d+–\d+; .*; the edge left over is \d+–60\.", caption),
-          f"{size}: a drawing says in words which edge goes at which step")
+    rows = [len(figure.find_elements(By.CSS_SELECTOR, "table.walk tbody tr[data-step]"))
+            for figure in figures[1:]]
+    check(rows == [len(code) + 1 for code in codes],
+          f"{size}: each drawing's table has a row per step and one for the edge left over")
 
 
-def check_pictures(driver, url):
+def table_of(driver):
+    """The last walk table: its kind, and each row's data attributes but its step."""
+    return driver.execute_script("""
+      const table = [...document.querySelectorAll("#console figure table.walk")].pop();
+      return [table.dataset.walk, [...table.tBodies[0].rows].map((row) => {
+        const data = {...row.dataset};
+        return data;
+      })];""")
+
+
+def check_pictures(driver, url, shots):
+    """The README's example drawn, its walks tabulated, and stepped through by keyboard alone."""
     example = {"1-4": "1", "2-4": "2", "3-5": "3", "4-5": "4", "5-6": "5", "6-7": "last"}
     line = open_page(driver, url)
     for number in "1 7 1 4 2 4 4 5 3 5 5 6 6 7".split():
@@ -403,9 +415,60 @@ def check_pictures(driver, url):
     check(sorted(v.get_attribute("data-vertex") for v in vertices) == list("1234567"),
           "the README's example: its vertices drawn")
     check(steps_of(driver) == example, "the README's example: its edges and their steps")
+    leaves = ["1 2 3 7", "2 3 7", "3 4 7", "4 7", "5 7"]
+    encoding = [{"step": str(k + 1), "leaves": leaves[k], "leaf": leaves[k][0], "written": w}
+                for k, w in enumerate("44556")] + [{"step": "last", "edge": "6-7"}]
+    check(table_of(driver) == ["encoding", encoding], "the README's example: its encoding table")
+    check_step_control(driver, shots)
     open_page(driver, url)
     paste(driver, "2\n5\n4\n4\n5\n5\n6\n")
     check(steps_of(driver) == example, "a decoded code: the same tree, the same steps")
+    decoding = [{"step": str(k + 1), "entry": e, "free": leaves[k], "leaf": leaves[k][0]}
+                for k, e in enumerate("44556")] + [{"step": "last", "edge": "6-7"}]
+    check(table_of(driver) == ["decoding", decoding], "the code 4 4 5 5 6: its decoding table")
+    paste(driver, "2\n0\n")
+    check(table_of(driver) == ["decoding", [{"step": "last", "edge": "1-2"}]],
+          "a tree on 2 vertices: only the edge left over")
+
+
+def check_step_control(driver, shots):
+    """From the input line, by keyboard alone: Next, then the arrow keys on the figure."""
+    state = """
+      const figure = [...document.querySelectorAll("#console figure")].pop();
+      const classes = (selector) => [...figure.querySelectorAll(`svg ${selector}`)]
+        .map((node) => node.getAttribute("data-edge") ?? node.getAttribute("data-vertex")).sort();
+      return {step: figure.dataset.currentStep, current: classes(".current"),
+              faded: classes(".faded"), row: figure.querySelector("tr.current")?.dataset.step,
+              said: figure.querySelector(".step-control [role=status]").textContent,
+              focus: document.activeElement.dataset.move ?? document.activeElement.localName};"""
+    keys = ActionChains(driver)
+    keys.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+    first = driver.execute_script(state)
+    check(first["step"] == "0" and first["focus"] == "next",
+          "the step control starts before step 1, and Shift-Tab reaches Next")
+    keys.send_keys(Keys.ENTER).perform()
+    now = driver.execute_script(state)
+    check(now["step"] == "1" and now["row"] == "1" and now["current"] == ["1", "1-4"] and
+          now["said"] == "Step 1 of 5: the leaves are 1, 2, 3 and 7; the lowest, 1, is "
+                         "removed with its edge to 4, and 4 is written down.", f"Next: step 1 {now}")
+    keys.key_down(Keys.SHIFT).send_keys(Keys.TAB, Keys.TAB).key_up(Keys.SHIFT).perform()
+    keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
+    now = driver.execute_script(state)
+    check(now["step"] == "3" and now["focus"] == "figure" and now["faded"] == ["1", "1-4", "2", "2-4"]
+          and now["current"] == ["3", "3-5"], f"the arrow keys step on: step 3 {now}")
+    driver.execute_script("""const figure = [...document.querySelectorAll("#console figure")].pop();
+      const view = document.getElementById("console");
+      view.scrollTop += figure.getBoundingClientRect().top - view.getBoundingClientRect().top - 90;""")
+    driver.save_screenshot(str(shots / "laptop-steps.png"))
+    keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
+    now = driver.execute_script(state)
+    check(now["step"] == "last" and now["row"] == "last" and now["current"] == ["6", "6-7", "7"],
+          f"past the last step the walk stays at the edge left over {now}")
+    keys.send_keys(Keys.ARROW_LEFT).perform()
+    check(driver.execute_script(state)["step"] == "5", "the left arrow steps back")
+    keys.send_keys(Keys.HOME).perform()
+    now = driver.execute_script(state)
+    check(now["step"] == "0" and now["current"] == [] and now["faded"] == [], "Home: the whole tree")
 
 
 def check_buttons(driver, url, size):
@@ -527,7 +590,7 @@ def main():
             "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         resize(driver, "laptop")
         check_transcripts(driver, url, pathlib.Path(transcripts))
-        check_pictures(driver, url)
+        check_pictures(driver, url, shots)
         check_markup_and_huge_counts(driver, url)
         check_hostile_address(driver, url)
         check_from_disk(driver, site, readme)

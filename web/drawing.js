@@ -1,7 +1,9 @@
 // The picture of a tree: rooted at vertex n, which the walk that finds the code never removes,
-// each edge labelled with the step that removes it, and the same steps said in words below it.
+// each edge labelled with the step that removes it (and at which the decoding joins it), with
+// the walk's steps in a table below it and a control that steps through them.
 
 import { RADIUS, layOut } from "./layout.js";
+import { walkTable, stepControl } from "./walk_table.js";
 
 const SVG = "http://www.w3.org/2000/svg";
 const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
@@ -29,17 +31,34 @@ function measurer() {
   });
 }
 
-// A figure with the tree on `vertices` vertices whose edges are given in the order the walk
-// removes them, as [leaf, parent] pairs, the edge left over last.
-export function drawTree(vertices, order) {
+// A figure with the tree on n vertices that `walk` ({ coding, steps, last }) walks through:
+// its drawing, the control that steps through the walk, and the walk's table.
+export function drawWalk(n, walk) {
+  const order = [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last];
+  const svg = drawTree(n, order);
+  const table = walkTable(walk);
+  const node = document.createElement("figure");
+  const how =
+    walk.coding === "encoding"
+      ? "each edge is labelled with the step that removes it"
+      : "each edge is labelled with the step that joins it, the step that removes it in the encoding";
+  const caption = document.createElement("figcaption");
+  caption.textContent = `The tree drawn from vertex ${n}, which is never removed; ${how}.`;
+  node.append(svg, stepControl(node, svg, table, walk), table, caption);
+  return node;
+}
+
+// The drawing of the tree on n vertices whose edges are given in the order the walk removes
+// them, as [leaf, parent] pairs, the edge left over last.
+function drawTree(n, order) {
   const texts = order.map((_, k) => (k === order.length - 1 ? "left over" : String(k + 1)));
-  const { points, labels, bounds } = layOut(vertices, order, texts, measurer());
+  const { points, labels, bounds } = layOut(n, order, texts, measurer());
   const svg = element("svg", {
     viewBox: `${bounds.left} ${bounds.top} ${bounds.width} ${bounds.height}`,
     width: Math.ceil(bounds.width),
     height: Math.ceil(bounds.height),
     role: "img",
-    "aria-label": `The tree on ${vertices} vertices, drawn from vertex ${vertices}`,
+    "aria-label": `The tree on ${n} vertices, drawn from vertex ${n}`,
   });
   order.forEach(([leaf, next], k) => {
     const [u, v] = leaf < next ? [leaf, next] : [next, leaf];
@@ -54,36 +73,19 @@ export function drawTree(vertices, order) {
     svg.append(edge);
   });
   for (const [v, p] of points) {
-    const kind = v === vertices ? "vertex root" : "vertex";
-    const vertex = element("g", { class: kind, "data-vertex": v });
+    const vertex = element("g", { class: v === n ? "vertex root" : "vertex", "data-vertex": v });
     vertex.append(
       element("circle", { cx: p.x, cy: p.y, r: RADIUS }),
       element("text", { x: p.x, y: p.y }, String(v)),
     );
     svg.append(vertex);
   }
-  const how = `Drawn from vertex ${vertices}, which is never removed; each edge is labelled with the step that removes it.`;
-  return figure(svg, `${how} ${stepsInWords(order)}`);
-}
-
-// The order of removal as a sentence, for every reader.
-function stepsInWords(order) {
-  const edge = ([a, b]) => `${Math.min(a, b)}–${Math.max(a, b)}`;
-  const removed = order.slice(0, -1).map((pair, k) => `step ${k + 1}, ${edge(pair)}`);
-  const last = `the edge left over is ${edge(order[order.length - 1])}.`;
-  return removed.length > 0 ? `Removed at ${removed.join("; ")}; ${last}` : `No step: ${last}`;
+  return svg;
 }
 
 // A figure that says in words why there is no drawing.
 export function noDrawing(caption) {
-  return figure(null, caption);
-}
-
-function figure(picture, caption) {
   const node = document.createElement("figure");
-  if (picture) {
-    node.append(picture);
-  }
   const text = document.createElement("figcaption");
   text.textContent = caption;
   node.append(text);

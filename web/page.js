@@ -4,10 +4,9 @@
 import { ConsoleView } from "./console_view.js";
 import { TypedInput } from "./typed_input.js";
 import { fragmentOf, typedIn } from "./address.js";
-import { MatrixWatcher } from "./matrix_watcher.js";
-import { drawTree, noDrawing } from "./drawing.js";
+import { Narration } from "./narration.js";
+import { drawWalk, noDrawing } from "./drawing.js";
 
-const LARGEST_DRAWN = 60; // vertices; a larger drawing is no longer legible
 const HEARD = 1000; // characters a screen reader is sent at most at once
 
 const byId = (id) => document.getElementById(id);
@@ -16,42 +15,25 @@ const line = byId("line");
 const decoder = new TextDecoder();
 const echoDecoder = new TextDecoder();
 const input = new TypedInput();
-const watcher = new MatrixWatcher(LARGEST_DRAWN);
+const narration = new Narration();
 const screen = new ConsoleView(view, byId("dropped"), settle);
 
-let program = null;
 let exitStatus = null;
 let awaiting = null; // the program's pending read, while it waits
 let sent = ""; // all text sent so far, as the address keeps it
 let errorsUnheard = "";
 
-// The figure after a matrix: a drawing of the tree, or a line saying why there is none.
-function pictureOf(tree) {
-  if (tree.vertices > LARGEST_DRAWN) {
-    const n = tree.vertices;
-    return noDrawing(`This tree has ${n} vertices: too many to draw legibly (at most ${LARGEST_DRAWN}).`);
+// The walk the program reported as numbers: for each step its leaf, its entry, the number of
+// its choices and the choices; then the edge left over.
+function walkOf(numbers, decoding) {
+  const steps = [];
+  let at = 0;
+  while (at < numbers.length - 2) {
+    const [leaf, entry, count] = numbers.subarray(at, at + 3);
+    steps.push({ leaf, entry, choices: [...numbers.subarray(at + 3, at + 3 + count)] });
+    at += 3 + count;
   }
-  const order = removalOrder(tree.vertices, tree.edges);
-  return order ? drawTree(tree.vertices, order) : null;
-}
-
-// The order in which the program's own encoding removes the edges, or null for no tree.
-function removalOrder(vertices, edges) {
-  if (edges.length !== vertices - 1) {
-    return null;
-  }
-  const bytes = 8 * edges.length;
-  const ends = program._malloc(bytes);
-  const order = program._malloc(bytes);
-  program.HEAP32.set(edges.flat(), ends / 4);
-  const isTree = program._removalOrder(vertices, ends, order);
-  const pairs = [];
-  for (let k = 0; isTree && k < edges.length; ++k) {
-    pairs.push([program.HEAP32[order / 4 + 2 * k], program.HEAP32[order / 4 + 2 * k + 1]]);
-  }
-  program._free(ends);
-  program._free(order);
-  return isTree ? pairs : null;
+  return { coding: decoding ? "decoding" : "encoding", steps, last: [numbers[at], numbers[at + 1]] };
 }
 
 // Once everything is shown: says whether the program waits or has ended, and tells a screen
@@ -76,7 +58,7 @@ function settle() {
 }
 
 function announce(closing) {
-  const said = [watcher.hear(HEARD), errorsUnheard.trim(), closing].filter(Boolean).join("\n");
+  const said = [narration.hear(HEARD), errorsUnheard.trim(), closing].filter(Boolean).join("\n");
   errorsUnheard = "";
   if (said) {
     byId("announcer").textContent = said;
@@ -128,15 +110,21 @@ const page = {
     });
   },
   writeOutput(bytes) {
-    for (const piece of watcher.take(decoder.decode(bytes, { stream: true }))) {
-      if (typeof piece === "string") {
-        screen.show(piece);
-      } else {
-        const figure = pictureOf(piece);
-        if (figure) {
-          screen.show({ figure });
-        }
-      }
+    const text = decoder.decode(bytes, { stream: true });
+    screen.show(text);
+    narration.take(text);
+  },
+  matrixComing() {
+    narration.matrixComing();
+  },
+  // After a matrix of n vertices, its picture: its walk drawn and tabulated, or a line saying
+  // that it is too large to draw; nothing for edges that are no tree.
+  matrixShown(n, largest, decoding, numbers) {
+    narration.matrixShown(n);
+    if (n > largest) {
+      screen.show({ figure: noDrawing(`This tree has ${n} vertices: too many to draw legibly (at most ${largest}).`) });
+    } else if (numbers) {
+      screen.show({ figure: drawWalk(n, walkOf(numbers, decoding)) });
     }
   },
   exited(status) {
@@ -227,7 +215,10 @@ window.addEventListener("hashchange", () => {
 // Gives the focus back to the input line after a click in the console, unless the click
 // selected text, which is then left to be copied.
 // A click inside a selection clears it only after the click's own handlers have run.
-view.addEventListener("click", () => {
+view.addEventListener("click", (event) => {
+  if (event.target.closest("figure")) {
+    return; // a drawing's controls keep the focus
+  }
   setTimeout(() => {
     if (document.getSelection().isCollapsed) {
       line.focus();
@@ -241,9 +232,7 @@ function start() {
     failed("the file pruefer.js could not be loaded");
     return;
   }
-  // The object passed in becomes the program's module, its functions added as they are ready.
-  program = { page, printErr: showError };
-  globalThis.createPruefer(program).catch((error) => failed(String(error)));
+  globalThis.createPruefer({ page, printErr: showError }).catch((error) => failed(String(error)));
   // The session the address holds is typed again, a line at a time, with what was sent without
   // a line end last.
   const rest = sendLines(typedIn(location.hash));

@@ -1,0 +1,20 @@
+// Printing a request's matrix, and telling the session's viewer.
+#include "tree/tree_viewer.hpp"
+
+#include <ostream>
+
+namespace pruefer {
+
+void showMatrix(Session& session, const AdjacencyMatrix& matrix, Coding coding) {
+  if (session.viewer == nullptr) {
+    printMatrix(session.out, matrix);
+    return;
+  }
+  // The viewer learns where the printout starts only once what came before it is out.
+  session.out.flush();
+  session.viewer->matrixComing();
+  printMatrix(session.out, matrix);
+  session.viewer->matrixShown(matrix, coding);
+}
+
+}  // namespace pruefer

@@ -1,0 +1,27 @@
+// What a session shows of each tree besides its printout: a web page draws the tree and its
+// walk; a terminal shows nothing more.
+#pragma once
+
+#include "dialogue/session.hpp"
+#include "tree/adjacency_matrix.hpp"
+
+namespace pruefer {
+
+// The coding whose request showed a tree: the encoding for a typed tree, the decoding for a
+// typed code.
+enum class Coding { encoding, decoding };
+
+// Told of each matrix a request prints, before and after its printout.
+class TreeViewer {
+ public:
+  virtual ~TreeViewer() = default;
+  // The printout of a matrix begins; everything written before it has been flushed.
+  virtual void matrixComing() = 0;
+  // The printout of `matrix` has been written and flushed; `coding` made or will read it.
+  virtual void matrixShown(const AdjacencyMatrix& matrix, Coding coding) = 0;
+};
+
+// Prints the matrix to the session's output, telling the session's viewer, if it has one.
+void showMatrix(Session& session, const AdjacencyMatrix& matrix, Coding coding);
+
+}  // namespace pruefer

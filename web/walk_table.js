@@ -1,0 +1,162 @@
+// A walk, step by step: as a table a person reads, and as a control that steps the drawing
+// through it, marking the step's leaf and edge, greying what the encoding has already removed
+// or the decoding has not joined yet, and saying each step in one sentence.
+
+const HEADINGS = {
+  encoding: ["Step", "Leaves", "Lowest leaf", "Written down"],
+  decoding: ["Step", "Entry", "Not yet used, not in the rest of the code", "Lowest", "Edge made"],
+};
+
+const CAPTIONS = {
+  encoding:
+    "The encoding, step by step: the lowest leaf is removed with its edge, and its neighbour is written down.",
+  decoding:
+    "The decoding, step by step: each entry is joined to the lowest vertex not yet used that does not appear in the rest of the code.",
+};
+
+function cell(tag, text, attributes = {}) {
+  const node = document.createElement(tag);
+  node.textContent = text;
+  for (const [key, value] of Object.entries(attributes)) {
+    node.setAttribute(key, String(value));
+  }
+  return node;
+}
+
+const edgeName = (a, b) => `${Math.min(a, b)}–${Math.max(a, b)}`;
+
+// "1", "1 and 2", "1, 2 and 3".
+function listed(vertices) {
+  return vertices.length < 2 ? String(vertices[0]) : `${vertices.slice(0, -1).join(", ")} and ${vertices.at(-1)}`;
+}
+
+// The table of the walk: a row per step, then the edge left over.
+export function walkTable(walk) {
+  const table = document.createElement("table");
+  table.className = "walk";
+  table.dataset.walk = walk.coding;
+  const head = document.createElement("tr");
+  head.append(...HEADINGS[walk.coding].map((text) => cell("th", text, { scope: "col" })));
+  const body = document.createElement("tbody");
+  walk.steps.forEach((step, k) => body.append(stepRow(walk.coding, step, k + 1)));
+  const [u, v] = walk.last;
+  const last = document.createElement("tr");
+  last.dataset.step = "last";
+  last.dataset.edge = `${u}-${v}`;
+  const span = HEADINGS[walk.coding].length - 1;
+  const what = walk.coding === "encoding" ? "the two vertices left" : "the two vertices still unused";
+  last.append(cell("th", "Left over", { scope: "row" }), cell("td", `${what}, ${u} and ${v}: the edge ${u}–${v}`, { colspan: span }));
+  body.append(last);
+  const thead = document.createElement("thead");
+  thead.append(head);
+  table.append(cell("caption", CAPTIONS[walk.coding]), thead, body);
+  return table;
+}
+
+function stepRow(coding, step, k) {
+  const row = document.createElement("tr");
+  row.dataset.step = String(k);
+  row.dataset.leaf = String(step.leaf);
+  const choices = step.choices.join(", ");
+  if (coding === "encoding") {
+    row.dataset.leaves = step.choices.join(" ");
+    row.dataset.written = String(step.entry);
+    row.append(cell("th", k, { scope: "row" }), cell("td", choices), cell("td", step.leaf), cell("td", step.entry));
+  } else {
+    row.dataset.entry = String(step.entry);
+    row.dataset.free = step.choices.join(" ");
+    row.append(
+      cell("th", k, { scope: "row" }),
+      cell("td", step.entry),
+      cell("td", choices),
+      cell("td", step.leaf),
+      cell("td", edgeName(step.leaf, step.entry)),
+    );
+  }
+  return row;
+}
+
+// The sentence that tells step `at` (0 before the first, steps + 1 for the edge left over).
+function sentence(walk, at) {
+  const count = walk.steps.length;
+  const [u, v] = walk.last;
+  if (at === 0) {
+    return "Before step 1: the whole tree.";
+  }
+  if (at > count) {
+    return walk.coding === "encoding"
+      ? `Left over: vertices ${u} and ${v} remain, joined by the last edge.`
+      : `Left over: the two vertices still unused, ${u} and ${v}, make the last edge.`;
+  }
+  const { leaf, entry, choices } = walk.steps[at - 1];
+  return walk.coding === "encoding"
+    ? `Step ${at} of ${count}: the leaves are ${listed(choices)}; the lowest, ${leaf}, is removed with its edge to ${entry}, and ${entry} is written down.`
+    : `Step ${at} of ${count}: entry ${entry}; not yet used and not in the rest of the code: ${listed(choices)}; the lowest, ${leaf}, is joined to ${entry}.`;
+}
+
+// Previous and Next buttons, and the arrow keys while the figure has the focus, that move the
+// drawing and the table through the walk; it starts before step 1, with the whole tree.
+export function stepControl(figure, svg, table, walk) {
+  const control = document.createElement("div");
+  control.className = "step-control";
+  const previous = cell("button", "Previous step", { type: "button", "data-move": "previous" });
+  const next = cell("button", "Next step", { type: "button", "data-move": "next" });
+  const status = cell("p", "", { role: "status" });
+  control.append(previous, next, status);
+  const last = walk.steps.length + 1;
+  let at = 0;
+  const go = (to) => {
+    at = Math.max(0, Math.min(last, to));
+    show(figure, svg, table, walk, at);
+    previous.disabled = at === 0;
+    next.disabled = at === last;
+    if (document.activeElement?.disabled) {
+      figure.focus();
+    }
+    status.textContent = sentence(walk, at);
+  };
+  previous.addEventListener("click", () => go(at - 1));
+  next.addEventListener("click", () => go(at + 1));
+  figure.tabIndex = 0;
+  figure.addEventListener("keydown", (event) => {
+    const moves = { ArrowRight: at + 1, ArrowDown: at + 1, ArrowLeft: at - 1, ArrowUp: at - 1, Home: 0, End: last };
+    if (event.key in moves && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      event.preventDefault();
+      go(moves[event.key]);
+    }
+  });
+  figure.dataset.currentStep = "0";
+  previous.disabled = true;
+  return control;
+}
+
+// Marks step `at` in the figure, the drawing and the table.
+function show(figure, svg, table, walk, at) {
+  const last = walk.steps.length + 1;
+  const name = at === last ? "last" : String(at);
+  figure.dataset.currentStep = name;
+  const index = (step) => (step === "last" ? last : Number(step));
+  for (const edge of svg.querySelectorAll("[data-edge]")) {
+    const step = index(edge.dataset.step);
+    const faded = walk.coding === "encoding" ? step < at : at > 0 && step > at;
+    edge.classList.toggle("faded", faded);
+    edge.classList.toggle("current", step === at);
+  }
+  const gone = walk.coding === "encoding" && at > 0 ? walk.steps.slice(0, at - 1) : [];
+  const removed = new Set(gone.map((step) => step.leaf));
+  const marked = new Set(at === 0 ? [] : at === last ? walk.last : [walk.steps[at - 1].leaf]);
+  for (const vertex of svg.querySelectorAll("[data-vertex]")) {
+    const v = Number(vertex.dataset.vertex);
+    vertex.classList.toggle("faded", removed.has(v));
+    vertex.classList.toggle("current", marked.has(v));
+  }
+  for (const row of table.tBodies[0].rows) {
+    const current = row.dataset.step === name;
+    row.classList.toggle("current", current);
+    if (current) {
+      row.setAttribute("aria-current", "step");
+    } else {
+      row.removeAttribute("aria-current");
+    }
+  }
+}
