@@ -458,7 +458,7 @@ def check_step_control(driver, shots):
           and now["current"] == ["3", "3-5"], f"the arrow keys step on: step 3 {now}")
     driver.execute_script("""const figure = [...document.querySelectorAll("#console figure")].pop();
       const view = document.getElementById("console");
-      view.scrollTop += figure.getBoundingClientRect().top - view.getBoundingClientRect().top - 90;""")
+      view.scrollTop += figure.getBoundingClientRect().top - view.getBoundingClientRect().top - 20;""")
     driver.save_screenshot(str(shots / "laptop-steps.png"))
     keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
     now = driver.execute_script(state)

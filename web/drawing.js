@@ -32,7 +32,7 @@ function measurer() {
 }
 
 // A figure with the tree on n vertices that `walk` ({ coding, steps, last }) walks through:
-// its drawing, the control that steps through the walk, and the walk's table.
+// the control that steps through the walk, and its drawing beside the walk's table.
 export function drawWalk(n, walk) {
   const order = [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last];
   const svg = drawTree(n, order);
@@ -44,7 +44,10 @@ export function drawWalk(n, walk) {
       : "each edge is labelled with the step that joins it, the step that removes it in the encoding";
   const caption = document.createElement("figcaption");
   caption.textContent = `The tree drawn from vertex ${n}, which is never removed; ${how}.`;
-  node.append(svg, stepControl(node, svg, table, walk), table, caption);
+  const view = document.createElement("div");
+  view.className = "walk-view";
+  view.append(svg, table);
+  node.append(stepControl(node, svg, table, walk), view, caption);
   return node;
 }
 

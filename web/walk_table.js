@@ -127,6 +127,7 @@ export function stepControl(figure, svg, table, walk) {
   });
   figure.dataset.currentStep = "0";
   previous.disabled = true;
+  status.textContent = sentence(walk, 0);
   return control;
 }
 
