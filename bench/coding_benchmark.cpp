@@ -55,20 +55,22 @@ CodeArray codeOf(Shape shape, Vertex n) {
 void encode(benchmark::State& state, Shape shape) {
   const AdjacencyMatrix matrix = treeOf(shape, kVertices);
   CodeArray code(static_cast<std::size_t>(kVertices), 0);
+  WalkSpace space(kVertices);
   for (auto _ : state) {
-    findPrueferCode(matrix, code);
+    findPrueferCode(matrix, code, space);
     benchmark::DoNotOptimize(code.data());
   }
 }
 
 void decode(benchmark::State& state, Shape shape) {
   const CodeArray code = codeOf(shape, kVertices);
+  WalkSpace space(kVertices);
   for (auto _ : state) {
     state.PauseTiming();
     CodeArray consumed = code;
     auto matrix = std::make_unique<AdjacencyMatrix>(kVertices);
     state.ResumeTiming();
-    findTree(*matrix, consumed);
+    findTree(*matrix, consumed, space);
     benchmark::DoNotOptimize(matrix.get());
     state.PauseTiming();
     matrix.reset();
@@ -89,7 +91,8 @@ void typePath(benchmark::State& state) {
     std::istringstream in(typed);
     Session session{in, nowhere, nowhere, MemoryBudget::fixed(UINT64_MAX)};
     AdjacencyMatrix matrix(n);
-    enterEdges(session, matrix);
+    EdgeSet set(n);
+    enterEdges(session, matrix, set);
     benchmark::DoNotOptimize(matrix.ones(1).data());
   }
 }

@@ -41,7 +41,8 @@ Walk walkOf(const AdjacencyMatrix& matrix, Coding coding) {
     return walkEncoding(matrix);
   }
   CodeArray code(static_cast<std::size_t>(matrix.size()), 0);
-  findPrueferCode(matrix, code);
+  WalkSpace space(matrix.size());
+  findPrueferCode(matrix, code, space);
   return walkDecoding(code);
 }
 

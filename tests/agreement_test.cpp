@@ -72,7 +72,8 @@ void expectSameEncoding(Vertex n, const std::vector<Edge>& edges) {
   try {
     const AdjacencyMatrix matrix = matrixOf(n, edges);
     ASSERT_EQ(edgesOf(matrix), joined);
-    findPrueferCode(matrix, actual);
+    WalkSpace space(n);
+    findPrueferCode(matrix, actual, space);
   } catch (const NotATree&) {
     raised = true;
   }
@@ -89,7 +90,8 @@ void expectSameDecoding(const CodeArray& code) {
   const auto n = static_cast<Vertex>(code.size());
   CodeArray fastCode = code;
   AdjacencyMatrix matrix(n);
-  findTree(matrix, fastCode);
+  WalkSpace space(n);
+  findTree(matrix, fastCode, space);
   CodeArray slowCode = code;
   reference::DenseMatrix dense = reference::emptyMatrix(n);
   reference::Choices free;

@@ -15,7 +15,8 @@ using testing::edgesOf;
 std::vector<Edge> decoded(const std::vector<Vertex>& entries) {
   CodeArray code = codeArrayOf(entries);
   AdjacencyMatrix matrix(static_cast<Vertex>(code.size()));
-  findTree(matrix, code);
+  WalkSpace space(matrix.size());
+  findTree(matrix, code, space);
   EXPECT_EQ(code, CodeArray(code.size(), 0)) << "the decoding consumes every entry";
   return edgesOf(matrix);
 }

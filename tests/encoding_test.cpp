@@ -18,7 +18,8 @@ using testing::matrixOf;
 std::vector<Vertex> encoded(Vertex n, const std::vector<Edge>& edges) {
   AdjacencyMatrix matrix = matrixOf(n, edges);
   CodeArray code(static_cast<std::size_t>(n), 0);
-  findPrueferCode(matrix, code);
+  WalkSpace space(n);
+  findPrueferCode(matrix, code, space);
   EXPECT_EQ(code.front(), 0);
   EXPECT_EQ(code.back(), 0);
   return {code.begin() + 1, code.end() - 1};
@@ -46,7 +47,8 @@ TEST(Encoding, UndoesTheDecodingOfEveryShortCode) {
     for (;;) {
       CodeArray code = codeArrayOf(entries);
       AdjacencyMatrix matrix(n);
-      findTree(matrix, code);
+      WalkSpace space(n);
+      findTree(matrix, code, space);
       if (n >= 3) {
         ASSERT_EQ(encoded(n, edgesOf(matrix)), entries);
       }

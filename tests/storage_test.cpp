@@ -13,6 +13,7 @@
 #include <unistd.h>
 #endif
 
+#include "dialogue/menu.hpp"
 #include "support.hpp"
 
 namespace pruefer {
@@ -89,17 +90,16 @@ TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalOrEndsTheRequest) {
     GTEST_SKIP() << "needs a limited address space";
   }
   try {
-    makeTreeStorage(INT_MAX, UINT64_MAX);
+    makeTreeStorage(INT_MAX, UINT64_MAX, Coding::encoding);
     FAIL() << "the storage was made";
   } catch (const TreeTooLarge& refusal) {
     EXPECT_STREQ(refusal.what(), "There is not enough memory for a tree of 2147483647 vertices.");
   }
-  // Storage that can be had, when what the request takes later cannot: the request ends with a
-  // message of its own and the menu comes back.
+  // A request's storage is made whole before its first prompt, or not at all: here its matrix
+  // alone could be had, and the rest of it not.
   EXPECT_EQ(session("1\n17000000\n0\n", UINT64_MAX),
             kMenu + "\nHow many vertices does your tree have?: " +
-                "Please enter the 16999999 edges of your tree, one at a time.\n" +
-                "\nThere was not enough memory to finish the request.\n\n" + kMenu);
+                "\nThere is not enough memory for a tree of 17000000 vertices.\n\n" + kMenu);
 }
 
 #ifdef __linux__
@@ -136,15 +136,25 @@ std::string sessionOnThisSystem(const std::string& typed) {
 
 // A request small enough to be made without asking the system, under an address-space limit
 // that leaves it no room all the same: it is refused in words, and the menu comes back.
+// The largest vertex count whose request is made without asking the system: 4 MiB at most.
+Vertex largestSurelyAvailable() {
+  Vertex n = 3;
+  while (bytesForTree(static_cast<std::uint64_t>(n) + 1) <= std::uint64_t{4} << 20) {
+    ++n;
+  }
+  return n;
+}
+
 TEST(UnderAddressLimit, ASmallRequestWithNoRoomLeftIsRefusedInWords) {
+  const std::string n = std::to_string(largestSurelyAvailable());
   std::string out;
   {
     const AddressSpaceHeadroom tiny(rlim_t{256} << 10);
-    out = sessionOnThisSystem("1\n45000\n2\n1\n1\n0\n");
+    out = sessionOnThisSystem("1\n" + n + "\n2\n1\n1\n0\n");
   }
   EXPECT_EQ(out.substr(0, out.find(kMenu, 1)),
             kMenu + "\nHow many vertices does your tree have?: " +
-                "\nThere is not enough memory for a tree of 45000 vertices.\n\n");
+                "\nThere is not enough memory for a tree of " + n + " vertices.\n\n");
   EXPECT_NE(out.find("The tree is given by the following matrix"), std::string::npos) << out;
 }
 
@@ -162,6 +172,91 @@ Start startOf(const std::string& typed, const std::string& firstPrompt) {
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) ? static_cast<Start>(WEXITSTATUS(status)) : Start::kOtherwise;
+}
+
+// Keeps the first and the last few thousand characters written to it, and no more: enough to
+// tell how a request started and ended whose printout takes gigabytes.
+class HeadAndTail : public std::streambuf {
+ public:
+  static constexpr std::size_t kKept = 4096;
+  std::string head;
+  std::string tail;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (c != traits_type::eof()) {
+      const char ch = traits_type::to_char_type(c);
+      xsputn(&ch, 1);
+    }
+    return traits_type::not_eof(c);
+  }
+  std::streamsize xsputn(const char* data, std::streamsize size) override {
+    std::string_view text(data, static_cast<std::size_t>(size));
+    if (head.size() < kKept) {
+      head.append(text.substr(0, kKept - head.size()));
+    }
+    text = text.substr(text.size() > kKept ? text.size() - kKept : 0);
+    tail.append(text);
+    if (tail.size() > 2 * kKept) {
+      tail.erase(0, tail.size() - kKept);
+    }
+    return size;
+  }
+};
+
+// Runs `typed` in a child process whose address space is limited to what it maps and `headroom`
+// more; true when its output starts with `start` and ends with `end`.
+bool startsAndEndsUnderHeadroom(const std::string& typed, rlim_t headroom, const std::string& start,
+                                const std::string& end) {
+  const pid_t child = fork();
+  if (child == 0) {
+    std::istringstream in(typed);
+    HeadAndTail kept;
+    kept.head.reserve(HeadAndTail::kKept);
+    kept.tail.reserve(3 * HeadAndTail::kKept);
+    std::ostream out(&kept);
+    Session session{in, out, out, MemoryBudget::ofSystem()};
+    {
+      const AddressSpaceHeadroom limit(headroom);
+      runMenu(session);
+    }
+    _exit(kept.head.starts_with(start) && kept.tail.ends_with(end) ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A few MiB of room, less than the 4 MiB that a request may take without asking the system:
+// the largest such request is made, prompted for and finished, with all it needs taken before
+// its first prompt; the next count up asks the system, and is refused up front.
+TEST(UnderAddressLimit, TheLargestRequestNotAskedForFinishesAndTheNextIsRefused) {
+  const Vertex n = largestSurelyAvailable();
+  const rlim_t headroom = rlim_t{3840} << 10;
+  std::string edges;    // of the path 1, 2, ..., n
+  std::string entries;  // its code, 2, 3, ..., n - 1
+  for (Vertex v = 1; v < n; ++v) {
+    edges += std::to_string(v) + '\n' + std::to_string(v + 1) + '\n';
+    entries += v > 1 ? std::to_string(v) + '\n' : "";
+  }
+  const std::string vertices = std::to_string(n);
+  EXPECT_TRUE(startsAndEndsUnderHeadroom(
+      "1\n" + vertices + "\n" + edges + "0\n", headroom,
+      kMenu + "\nHow many vertices does your tree have?: Please enter the ",
+      std::to_string(n - 1) + " )\n\n" + kMenu))
+      << "a tree of " << n << " vertices";
+  EXPECT_TRUE(startsAndEndsUnderHeadroom(
+      "2\n" + std::to_string(n - 2) + "\n" + entries + "0\n", headroom,
+      kMenu + "\nHow many entries are in the Pruefer Code?: Enter the numbers", "  \n\n\n" + kMenu))
+      << "a code of " << n - 2 << " entries";
+  const std::string refused = "\nThere is not enough memory for a tree of " +
+                              std::to_string(n + 1) + " vertices.\n\n" + kMenu;
+  EXPECT_TRUE(startsAndEndsUnderHeadroom(
+      "1\n" + std::to_string(n + 1) + "\n0\n", headroom,
+      kMenu + "\nHow many vertices does your tree have?: " + refused, refused));
+  EXPECT_TRUE(startsAndEndsUnderHeadroom(
+      "2\n" + std::to_string(n - 1) + "\n0\n", headroom,
+      kMenu + "\nHow many entries are in the Pruefer Code?: " + refused, refused));
 }
 
 // Near a limit, a request is either refused before its first prompt or has all it needs: the

@@ -14,13 +14,23 @@ namespace {
 // enough for every row. Needs n >= 1.
 std::size_t arenaEntries(std::uint64_t n) { return static_cast<std::size_t>(8 * (n - 1)); }
 
+// Room for the row number of n vertices and its three blanks, in front of a line.
+std::size_t numberRoom(std::uint64_t n) { return std::to_string(n).size() + 3; }
+
+// A printed line: the row number's room, "0  " per column and the line end.
+std::size_t lineLength(std::uint64_t n) {
+  return static_cast<std::size_t>(numberRoom(n) + 3 * n + 1);
+}
+
 }  // namespace
 
 AdjacencyMatrix::AdjacencyMatrix(Vertex n)
-    : n_(n), rows_(index(n) + 1), arena_(arenaEntries(index(n))) {}
+    : n_(n), rows_(index(n) + 1), arena_(arenaEntries(index(n))) {
+  printLine_.reserve(lineLength(index(n)));
+}
 
 std::uint64_t AdjacencyMatrix::bytesNeeded(std::uint64_t n) {
-  return (n + 1) * sizeof(Row) + arenaEntries(n) * sizeof(Vertex);
+  return (n + 1) * sizeof(Row) + arenaEntries(n) * sizeof(Vertex) + lineLength(n) + 1;
 }
 
 void AdjacencyMatrix::join(Vertex i, Vertex j) {
@@ -72,21 +82,22 @@ void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix) {
     out << j << "  ";
   }
   out << "\n\n";
-  // One reusable line: room for the widest row number and its three blanks, then "0  " per
-  // column and the line end. Each row writes its number in front, sets its 1s, is written in
-  // one go and is then reset.
-  const std::size_t numberRoom = std::to_string(n).size() + 3;
-  const auto cell = [numberRoom](Vertex column) {
-    return numberRoom + 3 * static_cast<std::size_t>(column - 1);
+  // One reusable line, made with the matrix: room for the widest row number and its three
+  // blanks, then "0  " per column and the line end. Each row writes its number in front, sets
+  // its 1s, is written in one go and is then reset.
+  const std::size_t room = numberRoom(static_cast<std::uint64_t>(n));
+  const auto cell = [room](Vertex column) {
+    return room + 3 * static_cast<std::size_t>(column - 1);
   };
-  std::string line(numberRoom, ' ');
+  std::string& line = matrix.printLine();
+  line.assign(room, ' ');
   for (Vertex j = 1; j <= n; ++j) {
     line += "0  ";
   }
   line += '\n';
   for (Vertex i = 1; i <= n; ++i) {
     const std::string number = std::to_string(i) + "   ";
-    const std::size_t start = numberRoom - number.size();
+    const std::size_t start = room - number.size();
     line.replace(start, number.size(), number);
     for (const Vertex column : matrix.ones(i)) {
       line[cell(column)] = '1';

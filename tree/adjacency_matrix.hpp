@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace pruefer {
@@ -39,8 +40,12 @@ class AdjacencyMatrix {
     return {arena_.data() + row.start, index(row.size)};
   }
 
-  // The bytes a matrix of n vertices holding a tree takes at most.
+  // The bytes a matrix of n vertices holding a tree takes at most, its printout included.
   static std::uint64_t bytesNeeded(std::uint64_t n);
+
+  // Room for one line of the printout, made with the matrix so that printing it allocates
+  // nothing.
+  std::string& printLine() const { return printLine_; }
 
  private:
   struct Row {
@@ -58,6 +63,7 @@ class AdjacencyMatrix {
   // All rows' columns; a row is a slice of it, and arena_[0, used_) has been handed out.
   std::vector<Vertex> arena_;
   std::size_t used_{};
+  mutable std::string printLine_;
 };
 
 // Writes the matrix as a heading, a line of column numbers and one line of 0s and 1s per row.

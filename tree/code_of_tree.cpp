@@ -17,10 +17,9 @@ Vertex enterVertexCount(Session& session) {
                        "Only trees with three or more vertices have a Pruefer code.");
 }
 
-void enterEdges(Session& session, AdjacencyMatrix& matrix) {
+void enterEdges(Session& session, AdjacencyMatrix& matrix, EdgeSet& typed) {
   const Vertex n = matrix.size();
   session.out << "Please enter the " << n - 1 << " edges of your tree, one at a time.\n";
-  EdgeSet typed(n);
   for (Vertex edge = 1; edge < n;) {
     session.out << "\nEdge #" << edge << '\n';
     // Both ends are read before either is checked.
@@ -40,11 +39,12 @@ void enterEdges(Session& session, AdjacencyMatrix& matrix) {
 
 void requestPrueferCode(Session& session) {
   const Vertex n = enterVertexCount(session);
-  auto [matrix, code] =
-      makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))));
-  enterEdges(session, matrix);
+  auto [matrix, code, walk, typed] =
+      makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))),
+                      Coding::encoding);
+  enterEdges(session, matrix, *typed);
   showMatrix(session, matrix, Coding::encoding);
-  findPrueferCode(matrix, code);
+  findPrueferCode(matrix, code, walk);
   printPrueferCode(session.out, code);
 }
 

@@ -4,14 +4,16 @@
 
 #include "dialogue/session.hpp"
 #include "tree/adjacency_matrix.hpp"
+#include "tree/edge_set.hpp"
 
 namespace pruefer {
 
 // Reads the number of vertices of the tree to be typed, at least 3.
 Vertex enterVertexCount(Session& session);
 
-// Reads n - 1 distinct loop-free edges into the empty matrix, refusing loops and repeats.
-void enterEdges(Session& session, AdjacencyMatrix& matrix);
+// Reads n - 1 distinct loop-free edges into the empty matrix, refusing loops and repeats, which
+// `typed`, an empty set made for n vertices, tells.
+void enterEdges(Session& session, AdjacencyMatrix& matrix, EdgeSet& typed);
 
 // Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree, and
 // TreeTooLarge when a tree of the vertex count typed cannot be held.

@@ -1,6 +1,7 @@
 // Pruefer decoding.
 #include "tree/decoding.hpp"
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -9,16 +10,18 @@
 namespace pruefer {
 namespace {
 
-// Joins in the empty matrix the tree whose code is given, consuming the code, and calls
-// seen(leaf, pass, degree) at each step before the leaf is used, with the degrees as the step
-// finds them. Returns the edge left over, lower end first.
+// Joins in the empty matrix the tree whose code is given, consuming the code and walking in
+// `degree`, which holds n + 1 entries; calls seen(leaf, pass, degree) at each step before the
+// leaf is used, with the degrees as the step finds them. Returns the edge left over, lower end
+// first.
 template <typename Seen>
-std::pair<Vertex, Vertex> joinTree(AdjacencyMatrix& matrix, CodeArray& code, Seen seen) {
-  const Vertex n = matrix.size();
+std::pair<Vertex, Vertex> joinTree(AdjacencyMatrix& matrix, CodeArray& code,
+                                   std::vector<Vertex>& degree, Seen seen) {
   // A vertex ends with one more edge than it has entries in the code; the entries still to be
   // consumed thus tell its degree in what is left of the tree.
   // (The two zeros that frame the code count for the slot 0, which is never read.)
-  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1, 1);
+  const Vertex n = matrix.size();
+  std::fill(degree.begin(), degree.end(), 1);
   for (const Vertex entry : code) {
     ++degree[static_cast<std::size_t>(entry)];
   }
@@ -46,18 +49,21 @@ std::pair<Vertex, Vertex> joinTree(AdjacencyMatrix& matrix, CodeArray& code, See
 
 }  // namespace
 
-void findTree(AdjacencyMatrix& matrix, CodeArray& code) {
-  joinTree(matrix, code, [](Vertex, Vertex, const std::vector<Vertex>&) {});
+void findTree(AdjacencyMatrix& matrix, CodeArray& code, WalkSpace& space) {
+  joinTree(matrix, code, space.degree, [](Vertex, Vertex, const std::vector<Vertex>&) {});
 }
 
 Walk walkDecoding(const CodeArray& code) {
-  AdjacencyMatrix matrix(static_cast<Vertex>(code.size()));
+  const auto n = static_cast<Vertex>(code.size());
+  AdjacencyMatrix matrix(n);
   CodeArray consumed = code;
+  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1);
   Walk walk;
-  const auto record = [&walk, &code](Vertex leaf, Vertex pass, const std::vector<Vertex>& degree) {
-    walk.steps.push_back({verticesOfDegreeOne(degree), leaf, code[static_cast<std::size_t>(pass)]});
+  const auto record = [&walk, &code](Vertex leaf, Vertex pass, const std::vector<Vertex>& degrees) {
+    walk.steps.push_back(
+        {verticesOfDegreeOne(degrees), leaf, code[static_cast<std::size_t>(pass)]});
   };
-  std::tie(walk.lastLow, walk.lastHigh) = joinTree(matrix, consumed, record);
+  std::tie(walk.lastLow, walk.lastHigh) = joinTree(matrix, consumed, degree, record);
   return walk;
 }
 

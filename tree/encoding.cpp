@@ -1,6 +1,7 @@
 // Pruefer encoding and the code printout.
 #include "tree/encoding.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -12,17 +13,20 @@ namespace pruefer {
 
 namespace {
 
-// Removes the tree's leaves lowest first, as the encoding does, calling removed(leaf, parent,
-// step, degree) for each of its n - 2 steps, with the degrees as the step finds them. Returns
-// the vertex that is left joined to vertex n, which is never removed; none when the graph is
-// no tree.
+// Removes the tree's leaves lowest first, as the encoding does, walking in `space`, made for n
+// vertices, and calling removed(leaf, parent, step, degree) for each of its n - 2 steps, with
+// the degrees as the step finds them. Returns the vertex that is left joined to vertex n, which
+// is never removed; none when the graph is no tree.
 template <typename Removed>
-std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, Removed removed) {
+std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, WalkSpace& space,
+                                         Removed removed) {
   const Vertex n = matrix.size();
   // A vertex's degree and the XOR of its remaining neighbours: once it is down to one
   // neighbour, the XOR is that neighbour, with no search of its row.
-  std::vector<Vertex> degree(static_cast<std::size_t>(n) + 1);
-  std::vector<Vertex> neighbours(static_cast<std::size_t>(n) + 1);
+  std::vector<Vertex>& degree = space.degree;
+  std::vector<Vertex>& neighbours = space.neighbours;
+  std::fill(degree.begin(), degree.end(), 0);
+  std::fill(neighbours.begin(), neighbours.end(), 0);
   for (Vertex v = 1; v <= n; ++v) {
     degree[static_cast<std::size_t>(v)] = static_cast<Vertex>(matrix.ones(v).size());
     for (const Vertex column : matrix.ones(v)) {
@@ -44,11 +48,11 @@ std::optional<Vertex> removeLowestLeaves(const AdjacencyMatrix& matrix, Removed 
 
 }  // namespace
 
-void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code) {
+void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code, WalkSpace& space) {
   const auto recordParent = [&code](Vertex, Vertex parent, Vertex step, const auto&) {
     code[static_cast<std::size_t>(step)] = parent;
   };
-  if (!removeLowestLeaves(matrix, recordParent)) {
+  if (!removeLowestLeaves(matrix, space, recordParent)) {
     throw NotATree{};
   }
 }
@@ -58,7 +62,8 @@ Walk walkEncoding(const AdjacencyMatrix& matrix) {
   const auto record = [&walk](Vertex leaf, Vertex parent, Vertex, const auto& degree) {
     walk.steps.push_back({verticesOfDegreeOne(degree), leaf, parent});
   };
-  const std::optional<Vertex> last = removeLowestLeaves(matrix, record);
+  WalkSpace space(matrix.size());
+  const std::optional<Vertex> last = removeLowestLeaves(matrix, space, record);
   if (!last) {
     throw NotATree{};
   }

@@ -14,8 +14,9 @@ namespace pruefer {
 struct NotATree {};
 
 // Fills code positions 1 to n - 2 with the code of the tree in the matrix, which must hold n - 1
-// distinct loop-free edges; throws NotATree when they do not form a tree. Runs in O(n).
-void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code);
+// distinct loop-free edges, walking in `space`, made for n vertices; throws NotATree when they
+// do not form a tree. Runs in O(n).
+void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code, WalkSpace& space);
 
 // The encoding's walk over the tree in the matrix (n >= 2): at each step the leaves, the lowest
 // of them and the number written down, then the edge left over, which joins vertex n; throws

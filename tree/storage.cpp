@@ -5,19 +5,17 @@
 #include <new>
 #include <string>
 
-#include "tree/edge_set.hpp"
-
 namespace pruefer {
 
 std::uint64_t bytesForTree(std::uint64_t n) {
-  // A request holds the most while the edges are typed: the matrix, the code array and the set
-  // of typed edges. Once the set is gone, what the codings and the printout take fits in its
-  // place. A mebibyte covers everything small.
+  // Everything is made at once, before the first prompt: the matrix, the code array, the walk's
+  // two arrays and the set of typed edges. A mebibyte covers everything small.
   constexpr std::uint64_t kFixed = 1 << 20;
-  return AdjacencyMatrix::bytesNeeded(n) + n * sizeof(Vertex) + EdgeSet::bytesNeeded(n) + kFixed;
+  return AdjacencyMatrix::bytesNeeded(n) + n * sizeof(Vertex) + 2 * (n + 1) * sizeof(Vertex) +
+         EdgeSet::bytesNeeded(n) + kFixed;
 }
 
-TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available) {
+TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available, Coding coding) {
   const std::string vertices = std::to_string(n);
   if (n > std::numeric_limits<Vertex>::max()) {
     throw TreeTooLarge("A tree of " + vertices +
@@ -32,7 +30,13 @@ TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available) {
     throw TreeTooLarge(noMemory);
   }
   try {
-    return {AdjacencyMatrix(static_cast<Vertex>(n)), CodeArray(static_cast<std::size_t>(n))};
+    const auto count = static_cast<Vertex>(n);
+    TreeStorage storage{AdjacencyMatrix(count), CodeArray(static_cast<std::size_t>(n)),
+                        WalkSpace(count), std::nullopt};
+    if (coding == Coding::encoding) {
+      storage.typed.emplace(count);
+    }
+    return storage;
   } catch (const std::bad_alloc&) {
     throw TreeTooLarge(noMemory);
   }

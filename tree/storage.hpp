@@ -1,11 +1,15 @@
-// The storage of a request: its matrix and code array, made only where they can be had.
+// The storage of a request: everything it works in, made before its first prompt and only where
+// it can be had.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
+#include "tree/edge_set.hpp"
+#include "tree/walk.hpp"
 
 namespace pruefer {
 
@@ -16,18 +20,22 @@ class TreeTooLarge : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The empty matrix and the code array of zeros that a request on n vertices works on.
+// All that a request on n vertices works in: the empty matrix (with room for its printout), the
+// code array of zeros, the room of the coding's walk and, for the encoding of a typed tree, the
+// set of the edges typed.
 struct TreeStorage {
   AdjacencyMatrix matrix;
   CodeArray code;
+  WalkSpace walk;
+  std::optional<EdgeSet> typed;
 };
 
 // The most memory a request on n vertices takes, all it creates included.
 std::uint64_t bytesForTree(std::uint64_t n);
 
-// Makes the storage for a request on n vertices when `available` bytes can be had; throws
-// TreeTooLarge when n is beyond the largest vertex number, when the storage would take more
-// than is available, or when allocation fails all the same.
-TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available);
+// Makes the storage for a request of `coding` on n vertices when `available` bytes can be had;
+// throws TreeTooLarge when n is beyond the largest vertex number, when the storage would take
+// more than is available, or when allocation fails all the same.
+TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available, Coding coding);
 
 }  // namespace pruefer

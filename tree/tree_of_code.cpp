@@ -25,11 +25,12 @@ void requestTree(Session& session) {
       getBoundedInt(session, "\nHow many entries are in the Pruefer Code?", {0, INT_MAX});
   // A code of k entries belongs to a tree of k + 2 vertices, which may not fit a vertex number.
   const std::int64_t n = std::int64_t{length} + 2;
-  auto [matrix, code] =
-      makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))));
-  enterPrueferCode(session, code);
-  findTree(matrix, code);
-  showMatrix(session, matrix, Coding::decoding);
+  TreeStorage storage =
+      makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))),
+                      Coding::decoding);
+  enterPrueferCode(session, storage.code);
+  findTree(storage.matrix, storage.code, storage.walk);
+  showMatrix(session, storage.matrix, Coding::decoding);
 }
 
 }  // namespace pruefer

@@ -4,12 +4,9 @@
 
 #include "dialogue/session.hpp"
 #include "tree/adjacency_matrix.hpp"
+#include "tree/walk.hpp"
 
 namespace pruefer {
-
-// The coding whose request showed a tree: the encoding for a typed tree, the decoding for a
-// typed code.
-enum class Coding { encoding, decoding };
 
 // Told of each matrix a request prints, before and after its printout.
 class TreeViewer {

@@ -8,6 +8,9 @@
 
 namespace pruefer {
 
+// Which coding a request makes: the encoding of a typed tree, or the decoding of a typed code.
+enum class Coding { encoding, decoding };
+
 // One step of a walk: the vertices it chooses from, ascending (for the encoding the leaves; for
 // the decoding the vertices not yet used that do not appear in the rest of the code, its own
 // entry counting as still in it), the lowest of them, which the step removes or uses, and the
