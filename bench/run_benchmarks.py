@@ -14,7 +14,13 @@ time and of wall time are printed.
 Then the coding benchmark (encoding and decoding of a million vertices, and typing a long path)
 prints its figures.
 
+Last, the web page (`--only web`, which builds nothing and takes the built site and program):
+web_benchmark.py drives headless Chromium through a pasted path and a pasted code at 500, 1,000
+and 2,000 vertices beside the native program, and prints the ratios, the page's growth and its
+longest task.
+
 Usage: bench/run_benchmarks.py [--vertices N] [--pairs P] [--build-dir DIR] [--only WHAT]
+                               [--site DIR] [--program FILE]
 """
 import argparse
 import itertools
@@ -194,10 +200,16 @@ def main():
     parser.add_argument("--vertices", type=int, default=20000)
     parser.add_argument("--pairs", type=int, default=5)
     parser.add_argument("--build-dir", default=os.path.join(ROOT, "build-bench"))
-    parser.add_argument("--only", choices=["large", "small", "coding"], action="append",
+    parser.add_argument("--only", choices=["large", "small", "coding", "web"], action="append",
                         help="run only these parts (may be repeated)")
+    parser.add_argument("--site", default=os.path.join(ROOT, "build-web", "site"),
+                        help="the built web site, for the web part")
+    parser.add_argument("--program", default=os.path.join(ROOT, "build-release", "pruefer"),
+                        help="the built native program the web page is measured against")
     args = parser.parse_args()
-    parts = args.only or ["large", "small", "coding"]
+    parts = args.only or ["large", "small", "coding", "web"]
+    if parts == ["web"]:
+        return measure_web(args.site, args.program)
     build(args.build_dir)
     tools = (os.path.join(args.build_dir, "pruefer"),
              os.path.join(args.build_dir, "bench", "minimal_writer"))
@@ -214,6 +226,15 @@ def main():
     if "coding" in parts:
         print("\nEncoding and decoding of 1,000,000 vertices (Google Benchmark):", flush=True)
         subprocess.run([os.path.join(args.build_dir, "bench", "coding_benchmark")], check=True)
+    if "web" in parts:
+        measure_web(args.site, args.program)
+
+
+def measure_web(site, program):
+    """The page against the native program; Debian's Selenium serves Debian's own Python."""
+    print("\nThe web page against the native program:", flush=True)
+    return subprocess.run(["/usr/bin/python3", os.path.join(ROOT, "bench", "web_benchmark.py"),
+                           site, program]).returncode
 
 
 if __name__ == "__main__":

@@ -541,6 +541,7 @@ def check_large_printout(driver, url):
     entries = "".join(f"{k % 2000 + 1}\n" for k in range(1998))
     start = time.monotonic()
     driver.execute_script(PASTE, f"2\n1998\n{entries}")
+    driver.find_element(By.ID, "line").send_keys("1" + Keys.ENTER)  # typed meanwhile
     answers = []
     while True:
         asked = time.monotonic()
@@ -556,7 +557,10 @@ def check_large_printout(driver, url):
     caption = driver.find_elements(By.CSS_SELECTOR, "#console figcaption")
     check(caption and "too many to draw" in caption[-1].text, "a large tree is not drawn")
     check(driver.find_element(By.ID, "dropped").is_displayed(), "dropped output is said")
-    check(console(driver)["out"].endswith("Enter your choice (0 to quit): "), "the tail is kept")
+    seen = console(driver)["seen"]
+    check(seen.endswith("Enter your choice (0 to quit): 1\n\nHow many vertices does your tree have?: "),
+          "the tail is kept, and a line typed during the printout is read after it")
+    check(900_000 < len(seen) < 1_100_000, f"about the last million characters are kept ({len(seen)})")
     live = driver.execute_script("return window.liveCharacters")
     check(live <= 10_000, f"at most 10,000 characters reach a screen reader ({live})")
 

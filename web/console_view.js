@@ -1,11 +1,29 @@
 // The console: what the program writes, exactly as a terminal shows it, with the typed lines
-// in place after the prompts they answer, error messages and pictures. Text is shown a batch
-// per animation frame, so that the page stays alive through a long printout, and only about
-// the last million characters are kept.
+// in place after the prompts they answer, error messages and pictures. Output is shown once an
+// animation frame, in blocks that the browser lays out only when they are scrolled into view,
+// and only about the last million characters are kept: of a longer printout the rest is never
+// shown at all.
 
 const KEPT = 1_000_000; // characters of console text kept; older ones are dropped
-const BATCH = 100_000; // characters shown per animation frame
-const CHUNK = 32_768; // characters of a block of console text, laid out on its own
+// A block of console text, laid out on its own, is closed at the first line end past either of
+// these, so that what the browser lays out as text arrives is little more than what is in view.
+const CHUNK = 16_384; // characters
+const CHUNK_LINES = 64;
+const REPAINT = 150; // milliseconds between showings of a printout longer than the console keeps
+const DROPPED_NOTE = `Older output was dropped: the console keeps about the last ${KEPT.toLocaleString("en")} characters.`;
+
+// The program's output is plain ASCII, so each of its pieces decodes on its own, a byte a
+// character, and a piece can be cut anywhere.
+const decoder = new TextDecoder();
+
+// The characters of text a piece shows: bytes of output, a typed line or an error; a figure
+// shows none that counts.
+function lengthOf(piece) {
+  if (piece instanceof Uint8Array) {
+    return piece.length;
+  }
+  return piece.figure ? 0 : piece.textContent.length;
+}
 
 export class ConsoleView {
   // Shows into `view`; `dropped` is the note that older output was dropped; `idle()` is called
@@ -14,11 +32,20 @@ export class ConsoleView {
     this.view = view;
     this.dropped = dropped;
     this.idle = idle;
-    this.pending = []; // strings of output, and nodes: typed lines, errors, figures
+    this.pending = []; // bytes of output, and nodes: typed lines, errors, figures
+    this.pendingLength = 0; // characters of text pending
     this.painting = false;
     this.shown = 0; // characters of text in the console
     this.chunk = null; // the block that takes the next text
-    this.chunkLength = 0;
+    this.lastPaint = 0;
+  }
+
+  // Shows what is pending at once, as the program comes to wait.
+  flush() {
+    if (this.painting) {
+      this.lastPaint = 0;
+      this.paint();
+    }
   }
 
   // Whether something is still to be shown.
@@ -31,53 +58,113 @@ export class ConsoleView {
     this.view.replaceChildren();
   }
 
-  // Queues output text, or a node: a typed line, an error, or a figure (as { figure }).
+  // Queues bytes of output, or a node: a typed line, an error, or a figure (as { figure }).
   show(piece) {
     this.pending.push(piece);
+    this.pendingLength += lengthOf(piece);
+    if (this.pendingLength > 2 * KEPT) {
+      this.skipDropped(); // what is pending stays in proportion to what is kept
+    }
     if (!this.painting) {
       this.painting = true;
       requestAnimationFrame(() => this.paint());
     }
   }
 
-  // Shows what is pending, a batch per frame, and keeps the newest line in view.
+  // Shows what is pending and keeps the newest line in view. While a printout longer than the
+  // console keeps goes on, it is shown a few times a second, not once a frame: each time all of
+  // the console is new.
   paint() {
-    let budget = BATCH;
-    while (this.pending.length > 0 && budget > 0) {
-      budget -= this.append(this.pending.shift());
-    }
-    this.dropOldest();
-    this.view.scrollTop = this.view.scrollHeight;
-    this.view.scrollLeft = 0;
-    if (this.pending.length > 0) {
+    if (this.pendingLength > KEPT && performance.now() - this.lastPaint < REPAINT) {
       requestAnimationFrame(() => this.paint());
       return;
     }
+    this.lastPaint = performance.now();
+    this.skipDropped();
+    for (const piece of this.pending) {
+      this.append(piece);
+    }
+    this.pending = [];
+    this.pendingLength = 0;
+    this.dropOldest();
+    this.view.scrollTop = this.view.scrollHeight;
+    this.view.scrollLeft = 0;
     this.painting = false;
     this.idle();
   }
 
-  // Shows one piece; returns about how much work it was, in characters.
+  // Shows one piece.
   append(piece) {
     if (piece.figure) {
+      if (this.chunk) {
+        this.closeChunk();
+      }
       this.view.append(piece.figure);
-      return 1000;
+      return;
     }
-    const text = typeof piece === "string" ? piece : piece.textContent;
-    if (this.chunk === null || this.chunk !== this.view.lastElementChild) {
-      this.chunk = document.createElement("div");
-      this.chunk.className = "chunk";
-      this.chunkLength = 0;
-      this.view.append(this.chunk);
+    const text = piece instanceof Uint8Array ? decoder.decode(piece) : piece.textContent;
+    if (this.chunk === null || this.chunk.node !== this.view.lastElementChild) {
+      this.chunk = { node: document.createElement("div"), length: 0, lines: 0, widest: 0, line: 0 };
+      this.chunk.node.className = "chunk";
+      this.view.append(this.chunk.node);
     }
-    this.chunk.append(piece);
+    this.chunk.node.append(piece instanceof Uint8Array ? text : piece);
     this.shown += text.length;
-    this.chunkLength += text.length;
-    // A block is closed at a line end once full, so that appending lays out only the newest.
-    if (text.endsWith("\n") && this.chunkLength >= CHUNK) {
-      this.chunk = null;
+    this.measure(text);
+    if (text.endsWith("\n") && (this.chunk.length >= CHUNK || this.chunk.lines >= CHUNK_LINES)) {
+      this.closeChunk();
     }
-    return text.length;
+  }
+
+  // Counts the open block's lines and its widest, in characters.
+  measure(text) {
+    const chunk = this.chunk;
+    chunk.length += text.length;
+    let start = 0;
+    for (let end = text.indexOf("\n"); end !== -1; end = text.indexOf("\n", start)) {
+      chunk.widest = Math.max(chunk.widest, chunk.line + end - start);
+      chunk.line = 0;
+      chunk.lines += 1;
+      start = end + 1;
+    }
+    chunk.line += text.length - start;
+  }
+
+  // Closes the open block at a line end, telling the browser its size, which it then takes
+  // for the block's while it is out of view and not laid out.
+  closeChunk() {
+    const { node, widest, lines } = this.chunk;
+    node.style.containIntrinsicSize = `auto ${widest}ch auto ${lines}lh`;
+    this.chunk = null;
+  }
+
+  // Of a printout longer than the console keeps, shows only what it keeps: the console's text
+  // and the oldest pending pieces go unshown, and the rest from a line's start.
+  skipDropped() {
+    let excess = this.pendingLength - KEPT;
+    if (excess <= 0) {
+      return;
+    }
+    this.view.replaceChildren();
+    this.shown = 0;
+    this.chunk = null;
+    let dropped = 0;
+    while (excess > 0 && dropped < this.pending.length) {
+      const first = this.pending[dropped];
+      const length = lengthOf(first);
+      if (!(first instanceof Uint8Array) || length <= excess) {
+        dropped += 1;
+        this.pendingLength -= length;
+        excess -= length;
+      } else {
+        const cut = first.indexOf(10, excess - 1) + 1 || excess;
+        this.pending[dropped] = first.subarray(cut);
+        this.pendingLength -= cut;
+        excess = 0;
+      }
+    }
+    this.pending.splice(0, dropped);
+    this.noteDropped();
   }
 
   // Keeps at most about KEPT characters of text, dropping the oldest blocks whole.
@@ -87,13 +174,16 @@ export class ConsoleView {
     }
     while (this.shown > KEPT && this.view.childElementCount > 1) {
       const first = this.view.firstElementChild;
-      if (first.className === "chunk") {
+      if (first.classList.contains("chunk")) {
         this.shown -= first.textContent.length;
       }
       first.remove();
     }
-    const kept = KEPT.toLocaleString("en");
-    this.dropped.textContent = `Older output was dropped: the console keeps about the last ${kept} characters.`;
+    this.noteDropped();
+  }
+
+  noteDropped() {
+    this.dropped.textContent = DROPPED_NOTE;
     this.dropped.hidden = false;
   }
 }

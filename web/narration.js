@@ -1,6 +1,7 @@
 // What a screen reader should hear of the program's output: every line outside a matrix, and
 // for a matrix one sentence, so that a long printout is announced, not read out.
 
+const decoder = new TextDecoder();
 const KEPT_UNHEARD = 10_000; // characters; of a longer text only the end would be heard
 
 export class Narration {
@@ -9,10 +10,10 @@ export class Narration {
     this.inMatrix = false;
   }
 
-  // Takes output text as it is written.
-  take(text) {
+  // Takes bytes of output, which is plain ASCII, as they are written.
+  take(bytes) {
     if (!this.inMatrix) {
-      this.unheard += text;
+      this.unheard += decoder.decode(bytes);
       if (this.unheard.length > 2 * KEPT_UNHEARD) {
         this.unheard = this.unheard.slice(-KEPT_UNHEARD);
       }

@@ -12,7 +12,6 @@ const HEARD = 1000; // characters a screen reader is sent at most at once
 const byId = (id) => document.getElementById(id);
 const view = byId("console");
 const line = byId("line");
-const decoder = new TextDecoder();
 const echoDecoder = new TextDecoder();
 const input = new TypedInput();
 const narration = new Narration();
@@ -75,10 +74,23 @@ function send(text, lineEnd) {
   input.push(piece);
   if (piece) {
     sent += piece;
-    history.replaceState(null, "", fragmentOf(sent));
+    rememberSoon();
   }
   view.dataset.state = "running";
   answer();
+}
+
+// Puts what was sent in the address once the lines sent together are all sent: once for a
+// paste, not once for each of its lines, which a browser would throttle.
+let remembering = false;
+function rememberSoon() {
+  if (!remembering) {
+    remembering = true;
+    queueMicrotask(() => {
+      remembering = false;
+      history.replaceState(null, "", fragmentOf(sent));
+    });
+  }
 }
 
 // Hands the program's pending read the next typed line, if there is one, and shows that line
@@ -89,6 +101,16 @@ function answer() {
   }
   const { size, resolve } = awaiting;
   awaiting = null;
+  const bytes = handOver(size);
+  if (pauseIsDue()) {
+    pause().then(() => resolve(bytes));
+  } else {
+    resolve(bytes);
+  }
+}
+
+// The next typed line for a read of at most `size` bytes, shown as it is read.
+function handOver(size) {
   const bytes = input.take(size);
   if (bytes.length > 0) {
     const typed = document.createElement("kbd");
@@ -96,24 +118,57 @@ function answer() {
     typed.textContent = echoDecoder.decode(bytes, { stream: true });
     screen.show(typed);
   }
-  resolve(bytes);
+  return bytes;
+}
+
+// The program gives the page the event loop back at least this often, while it reads a long
+// paste or writes a long printout, so that the page keeps answering and painting.
+const SLICE = 30; // milliseconds
+let sliceStart = performance.now();
+const resumes = [];
+const channel = new MessageChannel();
+channel.port1.onmessage = () => {
+  sliceStart = performance.now();
+  resumes.shift()();
+};
+
+function pauseIsDue() {
+  return performance.now() - sliceStart >= SLICE;
+}
+
+// Resolves in a task of its own, once the page has had its turn.
+function pause() {
+  return new Promise((resume) => {
+    resumes.push(resume);
+    channel.port2.postMessage(null);
+  });
 }
 
 const page = {
+  // The next typed line at once, when one is waiting and the page needs no pause; else null,
+  // and the program awaits readInput.
+  takeInput(size) {
+    return input.isEmpty() || pauseIsDue() ? null : handOver(size);
+  },
   readInput(size) {
     return new Promise((resolve) => {
       awaiting = { size, resolve };
       answer();
+      if (awaiting) {
+        screen.flush();
+      }
       if (awaiting && !screen.busy) {
         settle();
       }
     });
   },
+  // Takes bytes of output; returns whether the program should pause for the page.
   writeOutput(bytes) {
-    const text = decoder.decode(bytes, { stream: true });
-    screen.show(text);
-    narration.take(text);
+    screen.show(bytes);
+    narration.take(bytes);
+    return pauseIsDue();
   },
+  pause,
   matrixComing() {
     narration.matrixComing();
   },
@@ -129,7 +184,7 @@ const page = {
   },
   exited(status) {
     exitStatus = status;
-    screen.show("");
+    screen.show(new Uint8Array(0));
   },
 };
 
