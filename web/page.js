@@ -67,15 +67,19 @@ function announce(closing) {
 // Sends what the user typed: `text` with its line end, or without one as Ctrl-D sends it; an
 // empty text without a line end is the end of input, as at a terminal.
 function send(text, lineEnd) {
+  sendAll([text + (lineEnd ? "\n" : "")]);
+}
+
+// Sends each of `pieces` in turn, an empty one being the end of input.
+function sendAll(pieces) {
   if (exitStatus !== null) {
     return;
   }
-  const piece = text + (lineEnd ? "\n" : "");
-  input.push(piece);
-  if (piece) {
+  for (const piece of pieces) {
+    input.push(piece);
     sent += piece;
-    rememberSoon();
   }
+  rememberSoon();
   view.dataset.state = "running";
   answer();
 }
@@ -200,9 +204,7 @@ function showError(text) {
 function sendLines(text) {
   const lines = text.split(/\r?\n/);
   const rest = lines.pop();
-  for (const each of lines) {
-    send(each, true);
-  }
+  sendAll(lines.map((each) => each + "\n"));
   return rest;
 }
 
