@@ -12,26 +12,17 @@ Builds nothing: takes the built site and the built program.
 Usage: web_benchmark.py SITE PROGRAM [--runs R]
 """
 import argparse
-import functools
-import http.server
+import os
 import statistics
 import subprocess
-import threading
+import sys
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "web"))
+from headless import PASTE, serve, start_browser  # noqa: E402
 
 SIZES = (500, 1000, 2000)
 
-PASTE = """
-window.pasted = performance.now();
-const data = new DataTransfer();
-data.setData("text/plain", arguments[0]);
-document.getElementById("line").dispatchEvent(
-    new ClipboardEvent("paste", {clipboardData: data, bubbles: true, cancelable: true}));
-"""
 
 # Times the page in the page itself, from the paste until the console waits again, and watches
 # its long tasks meanwhile.
@@ -61,27 +52,6 @@ def sessions(n):
     return {"path pasted": f"1\n{n}\n{path}", "code pasted": f"2\n{n - 2}\n{code}"}
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(site):
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=site))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_address[1]}/"
-
-
-def start_browser():
-    options = Options()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--disable-gpu",
-                     "--disable-background-networking", "--window-size=1366,768"):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def wait_for(driver, states, seconds=120):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -105,7 +75,7 @@ def page(driver, url, typed):
     deadline = time.monotonic() + 120
     while driver.execute_script("return window.tookMs") is None:
         if time.monotonic() > deadline:
-            raise TimeoutError("the page does not wait")
+            raise TimeoutError(f"the page does not wait: its state is {driver.execute_script(STATE)}")
         time.sleep(0.05)
     return driver.execute_script("return [window.tookMs / 1000, window.longestTask]")
 
@@ -117,7 +87,7 @@ def main():
     parser.add_argument("--runs", type=int, default=3)
     args = parser.parse_args()
     url = serve(args.site)
-    driver = start_browser()
+    driver = start_browser(1366, 768)
     pages = {}
     try:
         page(driver, url, "2\n1\n1\n")  # warm-up

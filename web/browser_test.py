@@ -11,24 +11,20 @@ buttons, and accessibility (axe-core, and what reaches a screen reader). Serves 
 
 Usage: browser_test.py SITE TRANSCRIPTS SCREENSHOTS AXE README
 """
-import functools
-import http.server
 import pathlib
 import random
 import re
 import shutil
 import sys
 import tempfile
-import threading
 import time
 import urllib.parse
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+from headless import PASTE, serve, start_browser
 
 SIZES = {"laptop": (1366, 768), "phone": (390, 844)}
 
@@ -48,13 +44,6 @@ view.childNodes.forEach(walk);
 return {out, err, seen, state: view.dataset.state, status: view.dataset.status ?? null};
 """
 
-# Pastes text into the input line, as a user pasting from the clipboard.
-PASTE = """
-const data = new DataTransfer();
-data.setData("text/plain", arguments[0]);
-document.getElementById("line").dispatchEvent(
-    new ClipboardEvent("paste", {clipboardData: data, bubbles: true, cancelable: true}));
-"""
 
 # Whether every character of the console can be scrolled into view: no block clips its text,
 # and the console's scrolling reaches the right end of its widest line.
@@ -67,7 +56,9 @@ const right = Math.max(...[...range.getClientRects()].map((r) => r.right));
 const clipped = [...view.querySelectorAll("*")].filter((node) => {
   if (node.closest("svg")) return false; // a drawing is checked on its own
   const style = getComputedStyle(node);
-  return style.overflow !== "visible" || style.contain !== "none";
+  const clips = style.overflow !== "visible" || style.contain !== "none" ||
+    style.contentVisibility !== "visible";
+  return clips && (node.scrollWidth > node.clientWidth + 1 || node.scrollHeight > node.clientHeight + 1);
 });
 return {reach: view.scrollWidth, needed: right - box.left + view.scrollLeft,
         clipped: clipped.length};
@@ -161,27 +152,6 @@ def check(condition, what):
     if not condition:
         failures.append(what)
         print("FAILED:", what, flush=True)
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(site):
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=site))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_address[1]}/"
-
-
-def start_browser():
-    options = Options()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--disable-gpu",
-                     "--disable-background-networking", "--window-size=1400,1000"):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def resize(driver, size):
@@ -281,7 +251,7 @@ def readme_session(readme):
 
 
 def check_session_reads_as_readme(driver, url, readme, size, shots):
-    """Point 3 and 4: the README's link, a reload, a paste and the address all read alike."""
+    """the README's link, a reload, a paste and the address all read alike."""
     block, link = readme_session(readme)
     typed = link.split("#", 1)[1]
     driver.get(urllib.parse.urljoin(url, link))
@@ -320,9 +290,9 @@ def check_hostile_address(driver, url):
 
 
 def check_readable(driver, url, size, shots):
-    """Point 1: every line can be scrolled into view, selected and copied."""
+    """every line can be scrolled into view, selected and copied."""
     open_page(driver, url)
-    state = paste(driver, code_session([[60] * 58]))
+    paste(driver, code_session([[60] * 58]))
     readable = driver.execute_script(ALL_READABLE)
     check(readable["clipped"] == 0, f"{size}: no block of the console clips its text")
     check(readable["reach"] + 2 >= readable["needed"],
@@ -373,7 +343,7 @@ def check_selection(driver, size):
 
 
 def check_drawings(driver, url, size, shots):
-    """Point 5: labels never collide, in every drawing of every kind of tree."""
+    """labels never collide, in every drawing of every kind of tree."""
     line = open_page(driver, url)
     for number in "1 7 7 1 7 4 7 5 2 4 3 5 6 5".split():  # the root 7 with children 1, 4 and 5
         line.send_keys(number + Keys.ENTER)
@@ -472,7 +442,7 @@ def check_step_control(driver, shots):
 
 
 def check_buttons(driver, url, size):
-    """Point 6: Send sends the line as Enter does; End input is set apart and loses nothing."""
+    """Send sends the line as Enter does; End input is set apart and loses nothing."""
     line = open_page(driver, url)
     line.send_keys("1")
     driver.find_element(By.ID, "send").click()
@@ -496,7 +466,7 @@ def check_buttons(driver, url, size):
 
 
 def check_accessible(driver, url, axe, size, shots):
-    """Point 7: no axe-core violation, and a screen reader hears prompts, not printouts."""
+    """no axe-core violation, and a screen reader hears prompts, not printouts."""
     def violations(when):
         driver.execute_script(axe)
         for violation in driver.execute_async_script(RUN_AXE):
@@ -543,7 +513,8 @@ def check_large_printout(driver, url):
     driver.execute_script(PASTE, f"2\n1998\n{entries}")
     driver.find_element(By.ID, "line").send_keys("1" + Keys.ENTER)  # typed meanwhile
     answers = []
-    while True:
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline:
         asked = time.monotonic()
         state = driver.execute_script("return document.getElementById('console').dataset.state")
         answers.append(time.monotonic() - asked)
@@ -566,7 +537,7 @@ def check_large_printout(driver, url):
 
 
 def check_from_disk(driver, site, readme):
-    """Point 2: the page runs from the disk, and says so in words when its program is missing."""
+    """the page runs from the disk, and says so in words when its program is missing."""
     block, link = readme_session(readme)
     driver.get(pathlib.Path(site, "index.html").resolve().as_uri() + link[len("index.html"):])
     check(settled(driver)["seen"] == block, "from the disk, the README's link runs")
