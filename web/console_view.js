@@ -9,7 +9,9 @@ const KEPT = 1_000_000; // characters of console text kept; older ones are dropp
 // these, so that what the browser lays out as text arrives is little more than what is in view.
 const CHUNK = 16_384; // characters
 const CHUNK_LINES = 64;
-const REPAINT = 150; // milliseconds between showings of a printout longer than the console keeps
+// Milliseconds between showings while the program goes on writing or reading lines typed ahead;
+// it is shown at once when it comes to wait.
+const REPAINT = 150;
 const DROPPED_NOTE = `Older output was dropped: the console keeps about the last ${KEPT.toLocaleString("en")} characters.`;
 
 // The program's output is plain ASCII, so each of its pieces decodes on its own, a byte a
@@ -71,11 +73,14 @@ export class ConsoleView {
     }
   }
 
-  // Shows what is pending and keeps the newest line in view. While a printout longer than the
-  // console keeps goes on, it is shown a few times a second, not once a frame: each time all of
-  // the console is new.
+  // Shows what is pending and keeps the newest line in view. While the program goes on, this is
+  // done a few times a second, not once a frame, so that the browser spends its time on the
+  // program rather than on laying out what is soon scrolled away.
   paint() {
-    if (this.pendingLength > KEPT && performance.now() - this.lastPaint < REPAINT) {
+    if (!this.painting) {
+      return; // shown already, as the program came to wait
+    }
+    if (performance.now() - this.lastPaint < REPAINT) {
       requestAnimationFrame(() => this.paint());
       return;
     }
