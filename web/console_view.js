@@ -18,13 +18,25 @@ const DROPPED_NOTE = `Older output was dropped: the console keeps about the last
 // character, and a piece can be cut anywhere.
 const decoder = new TextDecoder();
 
-// The characters of text a piece shows: bytes of output, a typed line or an error; a figure
-// shows none that counts.
+// A typed line is made into a node only if it is shown: of a long paste followed by a long
+// printout, most never are. Each decodes on its own; a line longer than a read, cut within a
+// character, would show a stand-in character at the cut.
+const typedDecoder = new TextDecoder();
+
+// About the characters of text a piece shows: bytes of output, a typed line (as { typed }, its
+// bytes) or an error; a figure shows none that counts.
 function lengthOf(piece) {
   if (piece instanceof Uint8Array) {
     return piece.length;
   }
-  return piece.figure ? 0 : piece.textContent.length;
+  return piece.typed ? piece.typed.length : piece.figure ? 0 : piece.textContent.length;
+}
+
+function typedLine(bytes) {
+  const node = document.createElement("kbd");
+  node.dir = "auto";
+  node.textContent = typedDecoder.decode(bytes);
+  return node;
 }
 
 export class ConsoleView {
@@ -60,7 +72,7 @@ export class ConsoleView {
     this.view.replaceChildren();
   }
 
-  // Queues bytes of output, or a node: a typed line, an error, or a figure (as { figure }).
+  // Queues bytes of output, a typed line (as { typed }), an error, or a figure (as { figure }).
   show(piece) {
     this.pending.push(piece);
     this.pendingLength += lengthOf(piece);
@@ -106,6 +118,9 @@ export class ConsoleView {
       }
       this.view.append(piece.figure);
       return;
+    }
+    if (piece.typed) {
+      piece = typedLine(piece.typed);
     }
     const text = piece instanceof Uint8Array ? decoder.decode(piece) : piece.textContent;
     if (this.chunk === null || this.chunk.node !== this.view.lastElementChild) {

@@ -12,7 +12,6 @@ const HEARD = 1000; // characters a screen reader is sent at most at once
 const byId = (id) => document.getElementById(id);
 const view = byId("console");
 const line = byId("line");
-const echoDecoder = new TextDecoder();
 const input = new TypedInput();
 const narration = new Narration();
 const screen = new ConsoleView(view, byId("dropped"), settle);
@@ -117,10 +116,7 @@ function answer() {
 function handOver(size) {
   const bytes = input.take(size);
   if (bytes.length > 0) {
-    const typed = document.createElement("kbd");
-    typed.dir = "auto";
-    typed.textContent = echoDecoder.decode(bytes, { stream: true });
-    screen.show(typed);
+    screen.show({ typed: bytes });
   }
   return bytes;
 }
