@@ -132,8 +132,11 @@ channel.port1.onmessage = () => {
   resumes.shift()();
 };
 
+// The clock is read only at every eighth read or write: reading it costs more than one of them.
+let asked = 0;
 function pauseIsDue() {
-  return performance.now() - sliceStart >= SLICE;
+  asked = (asked + 1) % 8;
+  return asked === 0 && performance.now() - sliceStart >= SLICE;
 }
 
 // Resolves in a task of its own, once the page has had its turn.
