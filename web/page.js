@@ -129,14 +129,21 @@ const resumes = [];
 const channel = new MessageChannel();
 channel.port1.onmessage = () => {
   sliceStart = performance.now();
+  due = false;
   resumes.shift()();
 };
 
-// The clock is read only at every eighth read or write: reading it costs more than one of them.
+// Whether the program should pause before its next read or write. The clock is read only at
+// every eighth asking, since reading it costs more than a read or write; once due, a pause
+// stays due until it is made, whichever way the program comes to it.
 let asked = 0;
+let due = false;
 function pauseIsDue() {
-  asked = (asked + 1) % 8;
-  return asked === 0 && performance.now() - sliceStart >= SLICE;
+  if (!due) {
+    asked = (asked + 1) % 8;
+    due = asked === 0 && performance.now() - sliceStart >= SLICE;
+  }
+  return due;
 }
 
 // Resolves in a task of its own, once the page has had its turn.
