@@ -52,18 +52,17 @@ void PageTreeViewer::matrixComing() { tellMatrixComing(); }
 
 void PageTreeViewer::matrixShown(const AdjacencyMatrix& matrix, Coding coding) {
   const Vertex n = matrix.size();
-  const int decoding = coding == Coding::decoding ? 1 : 0;
-  if (n > kLargestDrawn) {
-    tellMatrixShown(n, kLargestDrawn, decoding, nullptr, 0);
-    return;
+  // No walk for a tree too large to draw, nor for edges that are no tree, which the request
+  // itself says right after the matrix. A walk always holds at least the edge left over.
+  std::vector<std::int32_t> numbers;
+  if (n <= kLargestDrawn) {
+    try {
+      numbers = numbersOf(walkOf(matrix, coding));
+    } catch (const NotATree&) {
+    }
   }
-  try {
-    const std::vector<std::int32_t> numbers = numbersOf(walkOf(matrix, coding));
-    tellMatrixShown(n, kLargestDrawn, decoding, numbers.data(), static_cast<int>(numbers.size()));
-  } catch (const NotATree&) {
-    // The request itself says so, right after the matrix; there is nothing to draw.
-    tellMatrixShown(n, kLargestDrawn, decoding, nullptr, 0);
-  }
+  tellMatrixShown(n, kLargestDrawn, coding == Coding::decoding ? 1 : 0,
+                  numbers.empty() ? nullptr : numbers.data(), static_cast<int>(numbers.size()));
 }
 
 }  // namespace pruefer

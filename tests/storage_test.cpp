@@ -85,7 +85,7 @@ bool addressSpaceIsLimited() {
 
 // Run by the test that limits the process's address space: there, the storage for the largest
 // tree cannot be had even though the budget allows it, and allocation fails at once.
-TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalOrEndsTheRequest) {
+TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalBeforeTheFirstPrompt) {
   if (!addressSpaceIsLimited()) {
     GTEST_SKIP() << "needs a limited address space";
   }
@@ -134,8 +134,6 @@ std::string sessionOnThisSystem(const std::string& typed) {
   return testing::runSession(typed, MemoryBudget::ofSystem()).out;
 }
 
-// A request small enough to be made without asking the system, under an address-space limit
-// that leaves it no room all the same: it is refused in words, and the menu comes back.
 // The largest vertex count whose request is made without asking the system: 4 MiB at most.
 Vertex largestSurelyAvailable() {
   Vertex n = 3;
@@ -145,6 +143,8 @@ Vertex largestSurelyAvailable() {
   return n;
 }
 
+// A request small enough to be made without asking the system, under an address-space limit
+// that leaves it no room all the same: it is refused in words, and the menu comes back.
 TEST(UnderAddressLimit, ASmallRequestWithNoRoomLeftIsRefusedInWords) {
   const std::string n = std::to_string(largestSurelyAvailable());
   std::string out;

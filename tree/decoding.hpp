@@ -1,6 +1,7 @@
 // Pruefer decoding: the tree whose code is given.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "tree/adjacency_matrix.hpp"
@@ -17,6 +18,8 @@ using CodeArray = std::vector<Vertex>;
 struct WalkSpace {
   explicit WalkSpace(Vertex n)
       : degree(static_cast<std::size_t>(n) + 1), neighbours(static_cast<std::size_t>(n) + 1) {}
+  // The bytes the room for n vertices takes.
+  static std::uint64_t bytesNeeded(std::uint64_t n) { return 2 * (n + 1) * sizeof(Vertex); }
   std::vector<Vertex> degree;
   std::vector<Vertex> neighbours;
 };

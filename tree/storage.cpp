@@ -11,7 +11,7 @@ std::uint64_t bytesForTree(std::uint64_t n) {
   // Everything is made at once, before the first prompt: the matrix, the code array, the walk's
   // two arrays and the set of typed edges. A mebibyte covers everything small.
   constexpr std::uint64_t kFixed = 1 << 20;
-  return AdjacencyMatrix::bytesNeeded(n) + n * sizeof(Vertex) + 2 * (n + 1) * sizeof(Vertex) +
+  return AdjacencyMatrix::bytesNeeded(n) + n * sizeof(Vertex) + WalkSpace::bytesNeeded(n) +
          EdgeSet::bytesNeeded(n) + kFixed;
 }
 
