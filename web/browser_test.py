@@ -181,6 +181,13 @@ def open_page(driver, url):
     return driver.find_element(By.ID, "line")
 
 
+def type_numbers(line, driver, numbers):
+    """Types each of the blank-separated numbers on a line of its own, as at a terminal."""
+    for number in numbers.split():
+        line.send_keys(number + Keys.ENTER)
+    return settled(driver)
+
+
 def paste(driver, text):
     driver.execute_script(PASTE, text)
     return settled(driver)
@@ -344,10 +351,8 @@ def check_selection(driver, size):
 
 def check_drawings(driver, url, size, shots):
     """labels never collide, in every drawing of every kind of tree."""
-    line = open_page(driver, url)
-    for number in "1 7 7 1 7 4 7 5 2 4 3 5 6 5".split():  # the root 7 with children 1, 4 and 5
-        line.send_keys(number + Keys.ENTER)
-    settled(driver)
+    # the root 7 with children 1, 4 and 5
+    type_numbers(open_page(driver, url), driver, "1 7 7 1 7 4 7 5 2 4 3 5 6 5")
     codes = trees_to_draw()
     paste(driver, code_session(codes))
     drawn = len(driver.find_elements(By.CSS_SELECTOR, "#console figure svg"))
@@ -377,10 +382,7 @@ def table_of(driver):
 def check_pictures(driver, url, shots):
     """The README's example drawn, its walks tabulated, and stepped through by keyboard alone."""
     example = {"1-4": "1", "2-4": "2", "3-5": "3", "4-5": "4", "5-6": "5", "6-7": "last"}
-    line = open_page(driver, url)
-    for number in "1 7 1 4 2 4 4 5 3 5 5 6 6 7".split():
-        line.send_keys(number + Keys.ENTER)
-    settled(driver)
+    type_numbers(open_page(driver, url), driver, "1 7 1 4 2 4 4 5 3 5 5 6 6 7")
     vertices = driver.find_elements(By.CSS_SELECTOR, "#console figure [data-vertex]")
     check(sorted(v.get_attribute("data-vertex") for v in vertices) == list("1234567"),
           "the README's example: its vertices drawn")
@@ -475,9 +477,7 @@ def check_accessible(driver, url, axe, size, shots):
     violations("after load")
     check(driver.find_element(By.ID, "console").get_attribute("aria-live") is None,
           f"{size}: the console itself is no live region")
-    for number in "1 7 1 4 2 4 4 5 3 5 5 6 6".split():
-        line.send_keys(number + Keys.ENTER)
-    settled(driver)
+    type_numbers(line, driver, "1 7 1 4 2 4 4 5 3 5 5 6 6")
     heard = driver.find_element(By.ID, "announcer").get_attribute("textContent")
     check(heard == "Second Vertex:", f"{size}: a screen reader hears the prompt ({heard!r})")
     line.send_keys("7" + Keys.ENTER)
