@@ -245,6 +245,18 @@ def trees_to_draw():
     return codes
 
 
+def matrices_in(out):
+    """The edges of each matrix printed in the output, as sorted "u-v" names."""
+    trees = []
+    for printout in out.split("The tree is given by the following matrix:\n\n")[1:]:
+        rows = printout.split("\n")[2:]
+        n = len(rows[0].split()) - 1
+        trees.append(sorted(f"{i}-{j}" for i in range(1, n + 1)
+                            for j, cell in enumerate(rows[i - 1].split()[1:], start=1)
+                            if cell == "1" and i < j))
+    return trees
+
+
 def steps_of(driver):
     edges = driver.find_elements(By.CSS_SELECTOR, "#console figure [data-edge]")
     return {edge.get_attribute("data-edge"): edge.get_attribute("data-step") for edge in edges}
@@ -306,8 +318,13 @@ def check_readable(driver, url, size, shots):
           f"{size}: the console scrolls to the end of its widest line {readable}")
     check(driver.execute_script(PROMPT_IN_VIEW),
           f"{size}: the latest prompt, the input line and Send are in view together")
-    driver.execute_script("const v = document.getElementById('console');"
-                          "v.scrollTop = v.scrollHeight / 2; v.scrollLeft = v.scrollWidth;")
+    driver.execute_script("""
+      const view = document.getElementById("console");
+      const matrix = [...view.querySelectorAll(".chunk")]
+        .find((chunk) => chunk.textContent.includes("following matrix"));
+      view.scrollTop += matrix.getBoundingClientRect().top - view.getBoundingClientRect().top;
+      view.scrollLeft = view.scrollWidth;""")
+    time.sleep(0.2)
     driver.save_screenshot(str(shots / f"{size}-matrix-scrolled.png"))
     check_selection(driver, size)
     line = driver.find_element(By.ID, "line")
@@ -354,9 +371,11 @@ def check_drawings(driver, url, size, shots):
     # the root 7 with children 1, 4 and 5
     type_numbers(open_page(driver, url), driver, "1 7 7 1 7 4 7 5 2 4 3 5 6 5")
     codes = trees_to_draw()
-    paste(driver, code_session(codes))
-    drawn = len(driver.find_elements(By.CSS_SELECTOR, "#console figure svg"))
-    check(drawn == len(codes) + 1, f"{size}: every tree drawn ({drawn})")
+    out = paste(driver, code_session(codes))["out"]
+    drawn = [sorted(edge.get_attribute("data-edge") for edge in svg.find_elements(
+        By.CSS_SELECTOR, "[data-edge]")) for svg in driver.find_elements(
+        By.CSS_SELECTOR, "#console figure svg")]
+    check(drawn == matrices_in(out), f"{size}: every tree drawn as its matrix says")
     for fault in driver.execute_script(DRAWING_FAULTS):
         check(False, f"{size}: {fault}")
     figures = driver.find_elements(By.CSS_SELECTOR, "#console figure")
