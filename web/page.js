@@ -71,7 +71,7 @@ function send(text, lineEnd) {
 
 // Sends each of `pieces` in turn, an empty one being the end of input.
 function sendAll(pieces) {
-  if (exitStatus !== null) {
+  if (exitStatus !== null || pieces.length === 0) {
     return;
   }
   for (const piece of pieces) {
