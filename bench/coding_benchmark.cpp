@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "tree/code_of_tree.hpp"
+#include "requests/code_of_tree.hpp"
 #include "tree/decoding.hpp"
 #include "tree/encoding.hpp"
 

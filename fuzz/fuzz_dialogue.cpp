@@ -6,7 +6,7 @@
 #include <streambuf>
 #include <string>
 
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 #include "tree/storage.hpp"
 
 namespace {

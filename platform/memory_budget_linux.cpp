@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 namespace pruefer {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 namespace pruefer {
 

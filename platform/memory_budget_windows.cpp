@@ -4,7 +4,7 @@
 // After windows.h, whose types it uses.
 #include <psapi.h>
 
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 namespace pruefer {
 

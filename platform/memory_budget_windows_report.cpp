@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 namespace pruefer {
 namespace {

@@ -5,8 +5,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "dialogue/standard_streams.hpp"
-#include "dialogue/stream_buffers.hpp"
+#include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "dialogue/standard_streams.hpp"
+#include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {

@@ -8,8 +8,7 @@
 #include <climits>
 #include <system_error>
 
-#include "dialogue/standard_streams.hpp"
-#include "dialogue/stream_buffers.hpp"
+#include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {

@@ -1,7 +1,7 @@
 // The web page's view of each tree the session shows.
 #pragma once
 
-#include "tree/tree_viewer.hpp"
+#include "requests/tree_viewer.hpp"
 
 namespace pruefer {
 

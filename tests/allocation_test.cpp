@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 #include "tree/storage.hpp"
 
 namespace {

@@ -3,13 +3,13 @@
 # Takes -DSOURCE_DIR, the top of the sources.
 set(core tree/adjacency_matrix tree/decoding tree/edge_set tree/encoding tree/leaf_pruning
   tree/storage tree/walk)
-set(session dialogue/memory_budget dialogue/prompt dialogue/session dialogue/standard_streams
+set(session session/memory_budget session/prompt session/session session/standard_streams
   platform/memory_budget platform/standard_streams
-  dialogue/stream_buffers)
-set(requests tree/code_of_tree tree/tree_of_code tree/tree_viewer)
-set(forbidden_core "dialogue/|platform/|tree/code_of_tree|tree/tree_of_code")
-set(forbidden_session "tree/|dialogue/menu")
-set(forbidden_requests "dialogue/menu")
+  session/stream_buffers)
+set(requests requests/code_of_tree requests/tree_of_code requests/tree_viewer)
+set(forbidden_core "session/|program/|requests/|platform/")
+set(forbidden_session "tree/|requests/|program/")
+set(forbidden_requests "program/")
 
 set(faults "")
 foreach(layer core session requests)

@@ -1,6 +1,6 @@
 // The memory budget read from a Linux system's files: /proc and the control groups of the
 // process, as a container root, nested some levels down, in either hierarchy.
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The bounded integer prompt: what it accepts, what it refuses and what it writes.
-#include "dialogue/prompt.hpp"
+#include "session/prompt.hpp"
 
 #include <gtest/gtest.h>
 

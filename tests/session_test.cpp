@@ -1,5 +1,5 @@
 // Whole sessions driven in-process: where standard output is flushed, and the exit status.
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The program's own standard input and output, redirected in-process: a read or write that
 // fails ends the session with status 2, and one that a signal interrupts is tried again.
-#include "dialogue/standard_streams.hpp"
+#include "session/standard_streams.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "dialogue/menu.hpp"
-#include "dialogue/stream_buffers.hpp"
+#include "program/menu.hpp"
+#include "session/stream_buffers.hpp"
 #include "support.hpp"
 #include "temporary_folder.hpp"
 

@@ -13,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 #include "support.hpp"
 
 namespace pruefer {

@@ -1,7 +1,7 @@
 // The buffers between a session and the system: prompts are shown before any wait, input already
 // fetched is read without a flush per number, and a failed read or write ends the session with
 // status 2 and one line on standard error, having read nothing more.
-#include "dialogue/stream_buffers.hpp"
+#include "session/stream_buffers.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/prompt.hpp"
+#include "session/prompt.hpp"
 #include "support.hpp"
 
 namespace pruefer {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
 

@@ -1,13 +1,9 @@
 // Buffers that raise every failure of the system's reads and writes.
-#include "dialogue/stream_buffers.hpp"
+#include "session/stream_buffers.hpp"
 
-#include <string>
 #include <utility>
 
 namespace pruefer {
-
-StreamError::StreamError(const char* action, std::error_code reason)
-    : std::runtime_error(std::string(action) + " error: " + reason.message()) {}
 
 OutputBuffer::OutputBuffer(WriteSome write) : write_(std::move(write)) {
   setp(buffer_.data(), buffer_.data() + buffer_.size());

@@ -1,17 +1,17 @@
 // The menu loop.
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 
 #include <iostream>
 #include <new>
 #include <optional>
 
-#include "dialogue/prompt.hpp"
-#include "dialogue/standard_streams.hpp"
-#include "dialogue/stream_buffers.hpp"
-#include "tree/code_of_tree.hpp"
+#include "requests/code_of_tree.hpp"
+#include "requests/tree_of_code.hpp"
+#include "session/prompt.hpp"
+#include "session/standard_streams.hpp"
+#include "session/stream_buffers.hpp"
 #include "tree/encoding.hpp"
 #include "tree/storage.hpp"
-#include "tree/tree_of_code.hpp"
 
 namespace pruefer {
 namespace {

@@ -2,7 +2,7 @@
 // and the matrix of its tree shown.
 #pragma once
 
-#include "dialogue/session.hpp"
+#include "session/session.hpp"
 #include "tree/decoding.hpp"
 
 namespace pruefer {

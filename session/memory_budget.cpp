@@ -1,5 +1,5 @@
 // The memory budget of the platform the program runs on.
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 namespace pruefer {
 namespace {

@@ -1,12 +1,12 @@
 // Menu choice 2: the tree of a typed code.
-#include "tree/tree_of_code.hpp"
+#include "requests/tree_of_code.hpp"
 
 #include <climits>
 #include <ostream>
 
-#include "dialogue/prompt.hpp"
+#include "requests/tree_viewer.hpp"
+#include "session/prompt.hpp"
 #include "tree/storage.hpp"
-#include "tree/tree_viewer.hpp"
 
 namespace pruefer {
 

@@ -1,5 +1,5 @@
 // The bounded integer prompt.
-#include "dialogue/prompt.hpp"
+#include "session/prompt.hpp"
 
 #include <istream>
 #include <ostream>

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "dialogue/session.hpp"
+#include "session/session.hpp"
 
 namespace pruefer {
 

@@ -4,7 +4,7 @@
 #include <istream>
 #include <ostream>
 
-#include "dialogue/memory_budget.hpp"
+#include "session/memory_budget.hpp"
 
 namespace pruefer {
 

@@ -1,5 +1,5 @@
 // Printing a request's matrix, and telling the session's viewer.
-#include "tree/tree_viewer.hpp"
+#include "requests/tree_viewer.hpp"
 
 #include <ostream>
 

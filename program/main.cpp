@@ -1,4 +1,4 @@
 // The program's entry: runs the menu over its standard streams.
-#include "dialogue/menu.hpp"
+#include "program/menu.hpp"
 
 int main() { return pruefer::runMenuOnStandardStreams(); }

@@ -1,14 +1,14 @@
 // Menu choice 1: the code of a typed tree.
-#include "tree/code_of_tree.hpp"
+#include "requests/code_of_tree.hpp"
 
 #include <climits>
 #include <ostream>
 
-#include "dialogue/prompt.hpp"
+#include "requests/tree_viewer.hpp"
+#include "session/prompt.hpp"
 #include "tree/edge_set.hpp"
 #include "tree/encoding.hpp"
 #include "tree/storage.hpp"
-#include "tree/tree_viewer.hpp"
 
 namespace pruefer {
 

@@ -2,7 +2,7 @@
 // matrix shown and its code printed.
 #pragma once
 
-#include "dialogue/session.hpp"
+#include "session/session.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/edge_set.hpp"
 

@@ -1,7 +1,7 @@
 // The menu loop: the program's one loop, dispatching the two requests.
 #pragma once
 
-#include "dialogue/session.hpp"
+#include "session/session.hpp"
 
 namespace pruefer {
 

@@ -2,7 +2,7 @@
 // walk; a terminal shows nothing more.
 #pragma once
 
-#include "dialogue/session.hpp"
+#include "session/session.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/walk.hpp"
 

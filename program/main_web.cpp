@@ -3,8 +3,8 @@
 // awaited read.
 #include <emscripten.h>
 
-#include "dialogue/menu.hpp"
 #include "platform/tree_viewer_web.hpp"
+#include "program/menu.hpp"
 
 namespace {
 

@@ -5,18 +5,11 @@
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <stdexcept>
 #include <streambuf>
-#include <system_error>
+
+#include "session/standard_streams.hpp"
 
 namespace pruefer {
-
-// Raised when a read or a write fails for any reason but the end of input; what() reads
-// "read error: " or "write error: " and the system's reason.
-class StreamError : public std::runtime_error {
- public:
-  StreamError(const char* action, std::error_code reason);
-};
 
 // The bytes each buffer holds.
 inline constexpr std::size_t kStreamBufferSize = 1 << 16;
