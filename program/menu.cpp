@@ -1,17 +1,18 @@
 // The menu loop.
 #include "program/menu.hpp"
 
+#include <array>
 #include <iostream>
-#include <new>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "requests/code_of_tree.hpp"
+#include "requests/request.hpp"
 #include "requests/tree_of_code.hpp"
 #include "session/prompt.hpp"
 #include "session/standard_streams.hpp"
 #include "session/stream_buffers.hpp"
-#include "tree/encoding.hpp"
-#include "tree/storage.hpp"
 
 namespace pruefer {
 namespace {
@@ -20,41 +21,41 @@ constexpr int kQuit = 0;
 constexpr int kInputEnded = 1;
 constexpr int kStreamFailed = 2;
 
-// The user's choice; none when the input has ended at the menu.
-std::optional<int> readChoice(Session& session) {
-  session.out << "This program can:\n"
-                 "1. Find the Pruefer Code for a given tree\n"
-                 "2. Find the tree with a given Pruefer Code\n";
+// What the menu offers: each choice's line, and the request it runs.
+struct Choice {
+  std::string_view line;
+  Request request;
+};
+constexpr std::array kChoices{
+    Choice{"Find the Pruefer Code for a given tree", requestPrueferCode},
+    Choice{"Find the tree with a given Pruefer Code", requestTree},
+};
+
+// The menu's lines, one per choice numbered from 1, as written before every choice.
+std::string menuText() {
+  std::string text = "This program can:\n";
+  for (std::size_t k = 0; k < kChoices.size(); ++k) {
+    text.append(std::to_string(k + 1)).append(". ").append(kChoices[k].line).append("\n");
+  }
+  return text;
+}
+
+// The user's choice after the menu; none when the input has ended at the menu.
+std::optional<int> readChoice(Session& session, const std::string& menu) {
+  session.out << menu;
   try {
-    return getBoundedInt(session, "Enter your choice (0 to quit)", {0, 2});
+    return getBoundedInt(session, "Enter your choice (0 to quit)",
+                         {0, static_cast<int>(kChoices.size())});
   } catch (const EndOfInput&) {
     return std::nullopt;
   }
 }
 
-// Runs the request chosen. A request that cannot finish writes its own ending and leaves the
-// menu to follow at once; one that finishes is closed by a line end.
-void runRequest(Session& session, int choice) {
-  try {
-    if (choice == 1) {
-      requestPrueferCode(session);
-    } else {
-      requestTree(session);
-    }
-    session.out << '\n' << std::flush;
-  } catch (const NotATree&) {
-    session.out << "\nThe graph you entered was not a tree, so it has no Pruefer Code.\n\n";
-  } catch (const TreeTooLarge& refusal) {
-    session.out << '\n' << refusal.what() << "\n\n";
-  } catch (const std::bad_alloc&) {
-    session.out << "\nThere was not enough memory to finish the request.\n\n";
-  }
-}
-
 // Runs requests until the user picks 0 or the input ends; returns the exit status.
 int runRequests(Session& session) {
+  const std::string menu = menuText();
   for (;;) {
-    const std::optional<int> choice = readChoice(session);
+    const std::optional<int> choice = readChoice(session, menu);
     if (!choice) {
       // As a shell does on Ctrl-D: what follows starts on a line of its own.
       session.out << '\n';
@@ -64,7 +65,7 @@ int runRequests(Session& session) {
       return kQuit;
     }
     try {
-      runRequest(session, *choice);
+      runRequest(kChoices[static_cast<std::size_t>(*choice - 1)].request, session);
     } catch (const EndOfInput&) {
       // The line end goes out first, so that the message stands on a line of its own.
       session.out << '\n' << std::flush;

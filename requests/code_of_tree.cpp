@@ -37,6 +37,14 @@ void enterEdges(Session& session, AdjacencyMatrix& matrix, EdgeSet& typed) {
   }
 }
 
+void printPrueferCode(std::ostream& out, const CodeArray& code) {
+  out << "\nThe Pruefer Code is ( ";
+  for (std::size_t t = 1; t + 1 < code.size(); ++t) {
+    out << code[t] << ' ';
+  }
+  out << ")\n";
+}
+
 void requestPrueferCode(Session& session) {
   const Vertex n = enterVertexCount(session);
   auto [matrix, code, walk, typed] =

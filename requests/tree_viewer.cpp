@@ -3,6 +3,8 @@
 
 #include <ostream>
 
+#include "requests/matrix_printout.hpp"
+
 namespace pruefer {
 
 void showMatrix(Session& session, const AdjacencyMatrix& matrix, Coding coding) {

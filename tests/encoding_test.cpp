@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "requests/code_of_tree.hpp"
 #include "support.hpp"
 
 namespace pruefer {

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "requests/matrix_printout.hpp"
 #include "support.hpp"
 
 namespace pruefer {

@@ -93,7 +93,8 @@ TEST(UnderAddressLimit, AFailedAllocationBecomesARefusalBeforeTheFirstPrompt) {
     makeTreeStorage(INT_MAX, UINT64_MAX, Coding::encoding);
     FAIL() << "the storage was made";
   } catch (const TreeTooLarge& refusal) {
-    EXPECT_STREQ(refusal.what(), "There is not enough memory for a tree of 2147483647 vertices.");
+    EXPECT_EQ(refusal.vertices, INT_MAX);
+    EXPECT_EQ(refusal.shortage, TreeTooLarge::Shortage::memory);
   }
   // A request's storage is made whole before its first prompt, or not at all: here its matrix
   // alone could be had, and the rest of it not.

@@ -1,9 +1,8 @@
-// The adjacency matrix of a graph on vertices 1 to n, and its printout.
+// The adjacency matrix of a graph on vertices 1 to n.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <iosfwd>
 #include <span>
 #include <string>
 #include <vector>
@@ -65,8 +64,5 @@ class AdjacencyMatrix {
   std::size_t used_{};
   mutable std::string printLine_;
 };
-
-// Writes the matrix as a heading, a line of column numbers and one line of 0s and 1s per row.
-void printMatrix(std::ostream& out, const AdjacencyMatrix& matrix);
 
 }  // namespace pruefer

@@ -1,9 +1,8 @@
-// Pruefer encoding and the code printout.
+// Pruefer encoding.
 #include "tree/encoding.hpp"
 
 #include <algorithm>
 #include <optional>
-#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -71,14 +70,6 @@ Walk walkEncoding(const AdjacencyMatrix& matrix) {
   walk.lastLow = *last;
   walk.lastHigh = matrix.size();
   return walk;
-}
-
-void printPrueferCode(std::ostream& out, const CodeArray& code) {
-  out << "\nThe Pruefer Code is ( ";
-  for (std::size_t t = 1; t + 1 < code.size(); ++t) {
-    out << code[t] << ' ';
-  }
-  out << ")\n";
 }
 
 }  // namespace pruefer

@@ -1,7 +1,6 @@
-// Pruefer encoding and the code printout.
+// Pruefer encoding: the code of a tree.
 #pragma once
 
-#include <iosfwd>
 #include <vector>
 
 #include "tree/adjacency_matrix.hpp"
@@ -22,8 +21,5 @@ void findPrueferCode(const AdjacencyMatrix& matrix, CodeArray& code, WalkSpace& 
 // of them and the number written down, then the edge left over, which joins vertex n; throws
 // NotATree when the matrix holds no tree. Takes O(n) per step, for showing small trees.
 Walk walkEncoding(const AdjacencyMatrix& matrix);
-
-// Writes code positions 1 to n - 2 as one line.
-void printPrueferCode(std::ostream& out, const CodeArray& code);
 
 }  // namespace pruefer

@@ -3,7 +3,6 @@
 
 #include <limits>
 #include <new>
-#include <string>
 
 namespace pruefer {
 
@@ -16,18 +15,14 @@ std::uint64_t bytesForTree(std::uint64_t n) {
 }
 
 TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available, Coding coding) {
-  const std::string vertices = std::to_string(n);
   if (n > std::numeric_limits<Vertex>::max()) {
-    throw TreeTooLarge("A tree of " + vertices +
-                       " vertices is too large: vertices are numbered up to " +
-                       std::to_string(std::numeric_limits<Vertex>::max()) + ".");
+    throw TreeTooLarge{n, TreeTooLarge::Shortage::numbers};
   }
-  const std::string noMemory =
-      "There is not enough memory for a tree of " + vertices + " vertices.";
+  const TreeTooLarge noMemory{n, TreeTooLarge::Shortage::memory};
   // Memory is checked before it is taken: a lazily committed allocation can succeed and the
   // process still be killed once the memory is touched.
   if (bytesForTree(static_cast<std::uint64_t>(n)) > available) {
-    throw TreeTooLarge(noMemory);
+    throw noMemory;
   }
   try {
     const auto count = static_cast<Vertex>(n);
@@ -38,7 +33,7 @@ TreeStorage makeTreeStorage(std::int64_t n, std::uint64_t available, Coding codi
     }
     return storage;
   } catch (const std::bad_alloc&) {
-    throw TreeTooLarge(noMemory);
+    throw noMemory;
   }
 }
 

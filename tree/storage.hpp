@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
@@ -13,11 +12,12 @@
 
 namespace pruefer {
 
-// Raised before a request's first prompt for an edge or entry when its tree cannot be held;
-// what() is the sentence that tells the user why.
-class TreeTooLarge : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// Raised before a request's first prompt for an edge or entry when its tree of `vertices`
+// vertices cannot be held: beyond the largest vertex number, or beyond the memory available.
+struct TreeTooLarge {
+  enum class Shortage { numbers, memory };
+  std::int64_t vertices;
+  Shortage shortage;
 };
 
 // All that a request on n vertices works in: the empty matrix (with room for its printout), the
