@@ -2,7 +2,6 @@
 #include "program/menu.hpp"
 
 #include <array>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,15 +10,12 @@
 #include "requests/request.hpp"
 #include "requests/tree_of_code.hpp"
 #include "session/prompt.hpp"
-#include "session/standard_streams.hpp"
-#include "session/stream_buffers.hpp"
 
 namespace pruefer {
 namespace {
 
 constexpr int kQuit = 0;
 constexpr int kInputEnded = 1;
-constexpr int kStreamFailed = 2;
 
 // What the menu offers: each choice's line, and the request it runs.
 struct Choice {
@@ -52,7 +48,7 @@ std::optional<int> readChoice(Session& session, const std::string& menu) {
 }
 
 // Runs requests until the user picks 0 or the input ends; returns the exit status.
-int runRequests(Session& session) {
+int runRequests(Session& session, TreeViewer* viewer) {
   const std::string menu = menuText();
   for (;;) {
     const std::optional<int> choice = readChoice(session, menu);
@@ -65,7 +61,7 @@ int runRequests(Session& session) {
       return kQuit;
     }
     try {
-      runRequest(kChoices[static_cast<std::size_t>(*choice - 1)].request, session);
+      runRequest(kChoices[static_cast<std::size_t>(*choice - 1)].request, session, viewer);
     } catch (const EndOfInput&) {
       // The line end goes out first, so that the message stands on a line of its own.
       session.out << '\n' << std::flush;
@@ -77,27 +73,9 @@ int runRequests(Session& session) {
 
 }  // namespace
 
-int runMenu(Session& session) {
-  // A failed read or write leaves the stream operation that met it, and ends the session.
-  session.in.exceptions(std::ios::badbit);
-  session.out.exceptions(std::ios::badbit);
-  try {
-    const int status = runRequests(session);
-    session.out.flush();
-    return status;
-  } catch (const StreamError& failure) {
-    session.err << "pruefer: " << failure.what() << '\n';
-    return kStreamFailed;
-  }
-}
-
-int runMenuOnStandardStreams(TreeViewer* viewer) {
-  OutputBuffer output(writeStandardOutput);
-  InputBuffer input(readStandardInput, output);
-  std::istream in(&input);
-  std::ostream out(&output);
-  Session session{in, out, std::cerr, MemoryBudget::ofSystem(), viewer};
-  return runMenu(session);
+int runMenu(Session& session, TreeViewer* viewer) {
+  return reportingStreamFailures(session,
+                                 [&session, viewer] { return runRequests(session, viewer); });
 }
 
 }  // namespace pruefer

@@ -45,13 +45,13 @@ void printPrueferCode(std::ostream& out, const CodeArray& code) {
   out << ")\n";
 }
 
-void requestPrueferCode(Session& session) {
+void requestPrueferCode(Session& session, TreeViewer* viewer) {
   const Vertex n = enterVertexCount(session);
   auto [matrix, code, walk, typed] =
       makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))),
                       Coding::encoding);
   enterEdges(session, matrix, *typed);
-  showMatrix(session, matrix, Coding::encoding);
+  showMatrix(session, viewer, matrix, Coding::encoding);
   findPrueferCode(matrix, code, walk);
   printPrueferCode(session.out, code);
 }

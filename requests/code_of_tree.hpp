@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 
+#include "requests/tree_viewer.hpp"
 #include "session/session.hpp"
 #include "tree/adjacency_matrix.hpp"
 #include "tree/decoding.hpp"
@@ -21,8 +22,8 @@ void enterEdges(Session& session, AdjacencyMatrix& matrix, EdgeSet& typed);
 // Writes code positions 1 to n - 2 as one line.
 void printPrueferCode(std::ostream& out, const CodeArray& code);
 
-// Reads a tree, prints its matrix and then its code; throws NotATree when it is no tree, and
-// TreeTooLarge when a tree of the vertex count typed cannot be held.
-void requestPrueferCode(Session& session);
+// Reads a tree, prints its matrix (telling `viewer`) and then its code; throws NotATree when it is
+// no tree, and TreeTooLarge when a tree of the vertex count typed cannot be held.
+void requestPrueferCode(Session& session, TreeViewer* viewer);
 
 }  // namespace pruefer

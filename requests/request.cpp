@@ -25,9 +25,9 @@ void refuse(std::ostream& out, const TreeTooLarge& refusal) {
 
 }  // namespace
 
-void runRequest(Request request, Session& session) {
+void runRequest(Request request, Session& session, TreeViewer* viewer) {
   try {
-    request(session);
+    request(session, viewer);
     session.out << '\n' << std::flush;
   } catch (const NotATree&) {
     session.out << "\nThe graph you entered was not a tree, so it has no Pruefer Code.\n\n";

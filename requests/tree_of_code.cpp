@@ -20,7 +20,7 @@ void enterPrueferCode(Session& session, CodeArray& code) {
   }
 }
 
-void requestTree(Session& session) {
+void requestTree(Session& session, TreeViewer* viewer) {
   const int length =
       getBoundedInt(session, "\nHow many entries are in the Pruefer Code?", {0, INT_MAX});
   // A code of k entries belongs to a tree of k + 2 vertices, which may not fit a vertex number.
@@ -30,7 +30,7 @@ void requestTree(Session& session) {
                       Coding::decoding);
   enterPrueferCode(session, storage.code);
   findTree(storage.matrix, storage.code, storage.walk);
-  showMatrix(session, storage.matrix, Coding::decoding);
+  showMatrix(session, viewer, storage.matrix, Coding::decoding);
 }
 
 }  // namespace pruefer

@@ -1,4 +1,4 @@
-// Printing a request's matrix, and telling the session's viewer.
+// Printing a request's matrix, and telling the viewer.
 #include "requests/tree_viewer.hpp"
 
 #include <ostream>
@@ -7,16 +7,17 @@
 
 namespace pruefer {
 
-void showMatrix(Session& session, const AdjacencyMatrix& matrix, Coding coding) {
-  if (session.viewer == nullptr) {
+void showMatrix(Session& session, TreeViewer* viewer, const AdjacencyMatrix& matrix,
+                Coding coding) {
+  if (viewer == nullptr) {
     printMatrix(session.out, matrix);
     return;
   }
   // The viewer learns where the printout starts only once what came before it is out.
   session.out.flush();
-  session.viewer->matrixComing();
+  viewer->matrixComing();
   printMatrix(session.out, matrix);
-  session.viewer->matrixShown(matrix, coding);
+  viewer->matrixShown(matrix, coding);
 }
 
 }  // namespace pruefer

@@ -1,5 +1,5 @@
-// What a session shows of each tree besides its printout: a web page draws the tree and its
-// walk; a terminal shows nothing more.
+// What shows each tree besides its printout: a web page draws the tree and its walk; a terminal
+// shows nothing more.
 #pragma once
 
 #include "session/session.hpp"
@@ -18,7 +18,7 @@ class TreeViewer {
   virtual void matrixShown(const AdjacencyMatrix& matrix, Coding coding) = 0;
 };
 
-// Prints the matrix to the session's output, telling the session's viewer, if it has one.
-void showMatrix(Session& session, const AdjacencyMatrix& matrix, Coding coding);
+// Prints the matrix to the session's output, telling `viewer`, if there is one.
+void showMatrix(Session& session, TreeViewer* viewer, const AdjacencyMatrix& matrix, Coding coding);
 
 }  // namespace pruefer

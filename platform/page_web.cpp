@@ -1,10 +1,11 @@
-// The web page's view of each tree: the walk of its coding, handed to the page as numbers.
-#include "platform/tree_viewer_web.hpp"
-
+// What the web page gives the program: the view of each tree, the walk of its coding handed to
+// the page as numbers, and the report of the exit status.
 #include <emscripten.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "program/page.hpp"
 
 #include "tree/decoding.hpp"
 #include "tree/encoding.hpp"
@@ -14,6 +15,8 @@ namespace pruefer {
 namespace {
 
 EM_JS(void, tellMatrixComing, (), { Module.page.matrixComing(); });
+
+EM_JS(void, tellExit, (int status), { Module.page.exited(status); });
 
 // `walk` holds `size` numbers, or is null for a tree the page does not draw.
 EM_JS(void, tellMatrixShown, (int n, int largest, int decoding, const std::int32_t* walk, int size),
@@ -46,9 +49,18 @@ Walk walkOf(const AdjacencyMatrix& matrix, Coding coding) {
   return walkDecoding(code);
 }
 
-}  // namespace
+// Tells the page where each matrix's printout begins, so that a screen reader is not read it,
+// and where it ends, with the walk of the coding that made or reads the tree, which the page
+// draws and tabulates for trees of up to kLargestDrawn vertices.
+class PageTreeViewer final : public TreeViewer {
+ public:
+  static constexpr Vertex kLargestDrawn = 60;  // a larger drawing is no longer legible
 
-void PageTreeViewer::matrixComing() { tellMatrixComing(); }
+  void matrixComing() override { tellMatrixComing(); }
+  void matrixShown(const AdjacencyMatrix& matrix, Coding coding) override;
+};
+
+}  // namespace
 
 void PageTreeViewer::matrixShown(const AdjacencyMatrix& matrix, Coding coding) {
   const Vertex n = matrix.size();
@@ -64,5 +76,9 @@ void PageTreeViewer::matrixShown(const AdjacencyMatrix& matrix, Coding coding) {
   tellMatrixShown(n, kLargestDrawn, coding == Coding::decoding ? 1 : 0,
                   numbers.empty() ? nullptr : numbers.data(), static_cast<int>(numbers.size()));
 }
+
+std::unique_ptr<TreeViewer> makePageTreeViewer() { return std::make_unique<PageTreeViewer>(); }
+
+void reportExitToPage(int status) { tellExit(status); }
 
 }  // namespace pruefer
