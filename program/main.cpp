@@ -1,7 +1,12 @@
-// The program's entry: runs the menu over its standard streams.
-#include "program/menu.hpp"
+// The program's entry: runs what its command line asks over its standard streams.
+#include <string_view>
+#include <vector>
 
-int main() {
-  return pruefer::runOnStandardStreams(
-      [](pruefer::Session& session) { return pruefer::runMenu(session); });
+#include "program/command_line.hpp"
+
+int main(int argc, char* argv[]) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  return pruefer::runOnStandardStreams([&arguments](pruefer::Session& session) {
+    return pruefer::runCommandLine(arguments, session);
+  });
 }

@@ -17,6 +17,7 @@ expect() {
 export program session
 
 expect 2 "pruefer: write error: No space left on device" '"$program" < "$session" > /dev/full'
+expect 2 "pruefer: write error: No space left on device" '"$program" --help > /dev/full'
 expect 2 "pruefer: write error: Bad file descriptor" '"$program" < "$session" >&-'
 expect 2 "pruefer: read error: Is a directory" '"$program" < /'
 expect 2 "pruefer: read error: Bad file descriptor" '"$program" <&-'
