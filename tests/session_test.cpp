@@ -29,13 +29,12 @@ std::string flushesOf(const std::string& typed) {
 using testing::kMenu;
 
 TEST(Session, FlushesAfterRefusalsMatrixRowsAndEachFinishedRequest) {
-  EXPECT_EQ(
-      flushesOf("9\n2\n1\n3\n0\n"),
-      kMenu + "\n|Please enter only an integer between 0 and 2\n|Enter your choice (0 to quit): " +
-          "\nHow many entries are in the Pruefer Code?: "
-          "Enter the numbers in the Pruefer Code at the prompts:\n1 Entry: " +
-          "\nThe tree is given by the following matrix:\n\n    1  2  3  \n\n" +
-          "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|" + "\n|" + kMenu + "|");
+  EXPECT_EQ(flushesOf("9\n2\n1\n3\n0\n"),
+            kMenu + "\n|" + testing::kChoiceRange + "\n|Enter your choice (0 to quit): " +
+                "\nHow many entries are in the Pruefer Code?: "
+                "Enter the numbers in the Pruefer Code at the prompts:\n1 Entry: " +
+                "\nThe tree is given by the following matrix:\n\n    1  2  3  \n\n" +
+                "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|" + "\n|" + kMenu + "|");
 }
 
 TEST(Session, ShowsTheMenuStraightAfterAGraphThatIsNoTree) {

@@ -139,7 +139,7 @@ TEST(StreamBuffers, NeverReadAgainOnceTheInputHasEnded) {
   const testing::Outcome outcome = terminal.run();
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(terminal.reads, 2);
-  EXPECT_TRUE(outcome.out.ends_with("\n|Please enter only an integer between 0 and 2\n|" +
+  EXPECT_TRUE(outcome.out.ends_with("\n|" + testing::kChoiceRange + "\n|" +
                                     testing::kMenu.substr(testing::kMenu.rfind('E')) + "\n|"));
 }
 

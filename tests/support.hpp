@@ -21,6 +21,9 @@ inline const std::string kMenu =
     "This program can:\n1. Find the Pruefer Code for a given tree\n"
     "2. Find the tree with a given Pruefer Code\nEnter your choice (0 to quit): ";
 
+// The line that answers a choice the menu does not offer, without its line end.
+inline const std::string kChoiceRange = "Please enter only an integer between 0 and 2";
+
 // What a whole session wrote and how it ended.
 struct Outcome {
   int status;

@@ -20,6 +20,8 @@ TEST(Terminal, ShowsEachPromptBeforeWaiting) {
 #include <chrono>
 #include <string>
 
+#include "support.hpp"
+
 namespace {
 
 // The program running in a pseudo-terminal, and what it has shown so far.
@@ -102,7 +104,7 @@ TEST(Terminal, ShowsEachPromptBeforeWaitingAndQuitsOnCtrlDAtTheMenu) {
   // A number without Enter, then Ctrl-D twice: the number is refused and the program ends,
   // without waiting for a third Ctrl-D.
   terminal.type("5" + std::string(2, kCtrlD));
-  ASSERT_TRUE(terminal.waitFor("Please enter only an integer between 0 and 2\r\n" + kChoice));
+  ASSERT_TRUE(terminal.waitFor(pruefer::testing::kChoiceRange + "\r\n" + kChoice));
   EXPECT_EQ(terminal.exitStatus(), 0);
   terminal.waitFor("\r\n");
   EXPECT_TRUE(terminal.screen().ends_with(kChoice + "\r\n"));
