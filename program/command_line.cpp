@@ -5,6 +5,7 @@
 #include <string>
 
 #include "program/menu.hpp"
+#include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {
@@ -51,10 +52,13 @@ int runCommandLine(std::span<const std::string_view> arguments, Session& session
   if (arguments.empty()) {
     return runMenu(session);
   }
-  return reportingStreamFailures(session, [&session, arguments] {
-    session.out << (arguments.front() == "--help" ? kUsage : kVersion);
+  raiseStreamFailures(session);
+  try {
+    session.out << (arguments.front() == "--help" ? kUsage : kVersion) << std::flush;
     return 0;
-  });
+  } catch (const StreamError& failure) {
+    return reportStreamFailure(session, failure);
+  }
 }
 
 }  // namespace pruefer

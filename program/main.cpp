@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "program/command_line.hpp"
+#include "session/standard_session.hpp"
 
 int main(int argc, char* argv[]) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  return pruefer::runOnStandardStreams([&arguments](pruefer::Session& session) {
-    return pruefer::runCommandLine(arguments, session);
-  });
+  pruefer::StandardSession standard;
+  return pruefer::runCommandLine(arguments, standard.session());
 }

@@ -2,11 +2,12 @@
 // exit status told to the page. The page passes no arguments.
 #include "program/menu.hpp"
 #include "program/page.hpp"
+#include "session/standard_session.hpp"
 
 int main() {
   const auto viewer = pruefer::makePageTreeViewer();
-  const int status = pruefer::runOnStandardStreams(
-      [&viewer](pruefer::Session& session) { return pruefer::runMenu(session, viewer.get()); });
+  pruefer::StandardSession standard;
+  const int status = pruefer::runMenu(standard.session(), viewer.get());
   pruefer::reportExitToPage(status);
   return status;
 }

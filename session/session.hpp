@@ -1,7 +1,7 @@
 // What one session of the program talks through, and the memory its requests may take.
 #pragma once
 
-#include <functional>
+#include <exception>
 #include <istream>
 #include <ostream>
 
@@ -17,13 +17,15 @@ struct Session {
   MemoryBudget budget;
 };
 
-// Runs `run` on a session over the process's standard streams, with the system's memory budget;
-// returns what `run` returns.
-int runOnStandardStreams(const std::function<int(Session&)>& run);
+// The exit status after a failed read or write.
+inline constexpr int kStreamFailed = 2;
 
-// Runs `run` with the session's streams raising every failed read or write, and flushes what it
-// wrote; returns its status, or 2 after a failed read or write, which is told on the error
-// stream as "pruefer: " and the failure.
-int reportingStreamFailures(Session& session, const std::function<int()>& run);
+// Makes the session's streams raise every failed read or write: a StreamError leaves the stream
+// operation that met it.
+void raiseStreamFailures(Session& session);
+
+// Tells a failed read or write on the session's error stream, as "pruefer: " and the failure on
+// one line; returns kStreamFailed.
+int reportStreamFailure(Session& session, const std::exception& failure);
 
 }  // namespace pruefer
