@@ -2,6 +2,8 @@
 // must show exactly what the program prints, so that no change of a text leaves them stale.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "session/memory_budget.hpp"
+#include "support.hpp"
 #include "temporary_folder.hpp"
 
 namespace {
@@ -122,6 +126,30 @@ TEST(Documents, TheManualPagesExampleIsWhatTheProgramPrints) {
     printed += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
   }
   EXPECT_EQ(printed, expected);
+}
+
+// The README names the largest tree whose request is made without asking the system for memory;
+// one vertex more, and the request asks.
+TEST(Documents, TheReadmeNamesTheLargestRequestMadeWithoutAsking) {
+  const std::string readme = readFile(kSources / "README.md");
+  const std::string before = "(trees of up to ";
+  const auto at = readme.find(before);
+  ASSERT_NE(at, std::string::npos);
+  std::string digits;
+  for (auto c = readme.begin() + static_cast<std::ptrdiff_t>(at + before.size());
+       std::isdigit(static_cast<unsigned char>(*c)) || *c == ','; ++c) {
+    digits += *c == ',' ? "" : std::string(1, *c);
+  }
+  const int named = std::stoi(digits);
+  for (const int n : {named, named + 1}) {
+    for (const std::string& request : {"1\n" + std::to_string(n), "2\n" + std::to_string(n - 2)}) {
+      int asked = 0;
+      const auto count = [&asked] { return ++asked, UINT64_MAX; };
+      pruefer::testing::runSession(
+          request + "\n", pruefer::MemoryBudget::reading(count, pruefer::kSurelyAvailable));
+      EXPECT_EQ(asked, n == named ? 0 : 1) << request;
+    }
+  }
 }
 
 }  // namespace
