@@ -1,16 +1,20 @@
 // The command line.
 #include "program/command_line.hpp"
 
-#include <ostream>
+#include <iostream>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "program/menu.hpp"
+#include "program/runtime.hpp"
+#include "session/standard_session.hpp"
 #include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {
 
-constexpr int kRefused = 2;
+constexpr int kFailed = 2;  // an argument refused, or no memory to start with
 
 constexpr std::string_view kUsage =
     "Usage: pruefer [--help | --version]\n"
@@ -46,7 +50,7 @@ int runCommandLine(std::span<const std::string_view> arguments, Session& session
     if (argument != "--help" && argument != "--version") {
       session.err << "pruefer: unknown argument '" << printable(argument)
                   << "' (pruefer --help lists the arguments)\n";
-      return kRefused;
+      return kFailed;
     }
   }
   if (arguments.empty()) {
@@ -58,6 +62,18 @@ int runCommandLine(std::span<const std::string_view> arguments, Session& session
     return 0;
   } catch (const StreamError& failure) {
     return reportStreamFailure(session, failure);
+  }
+}
+
+int runProgram(int argc, char* argv[]) {
+  prepareRuntime();
+  try {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    StandardSession standard;
+    return runCommandLine(arguments, standard.session());
+  } catch (const std::bad_alloc&) {
+    std::cerr << "pruefer: not enough memory left to go on\n";
+    return kFailed;
   }
 }
 

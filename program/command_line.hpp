@@ -14,4 +14,9 @@ namespace pruefer {
 // written. Returns the exit status, 2 for a refused argument.
 int runCommandLine(std::span<const std::string_view> arguments, Session& session);
 
+// The program at a terminal: main's arguments, the runtime made ready to report any outcome,
+// and what the command line asks run over the standard streams. Returns the exit status; a
+// program that finds no memory to start with says so on standard error, with status 2.
+int runProgram(int argc, char* argv[]);
+
 }  // namespace pruefer

@@ -10,8 +10,9 @@ namespace pruefer {
 
 // A request that takes at most this much is made without asking the system, which costs a dozen
 // file reads on Linux, far more than such a request itself: trees of up to 39,819 vertices.
-// Should the allocation fail all the same, the request is refused with the memory sentence like
-// any other.
+// Should the allocation fail, under a limit just above what the process maps at start, the
+// request is refused with the memory sentence like any other; the runtime was made ready to
+// report that, and any other end, before the first request.
 inline constexpr std::uint64_t kSurelyAvailable = std::uint64_t{4} << 20;
 
 // The memory a request may still take: what the system can give this process, or a fixed

@@ -4,14 +4,21 @@
 #include <iostream>
 
 #include "session/standard_streams.hpp"
+#include "session/stream_buffers.hpp"
 
 namespace pruefer {
 
+struct StandardSession::Streams {
+  OutputBuffer output{writeStandardOutput};
+  InputBuffer input{readStandardInput, output};
+  std::istream in{&input};
+  std::ostream out{&output};
+};
+
 StandardSession::StandardSession()
-    : output_(writeStandardOutput),
-      input_(readStandardInput, output_),
-      in_(&input_),
-      out_(&output_),
-      session_{in_, out_, std::cerr, MemoryBudget::ofSystem()} {}
+    : streams_(std::make_unique<Streams>()),
+      session_{streams_->in, streams_->out, std::cerr, MemoryBudget::ofSystem()} {}
+
+StandardSession::~StandardSession() = default;
 
 }  // namespace pruefer

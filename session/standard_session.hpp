@@ -1,11 +1,9 @@
 // A session over the process's standard streams.
 #pragma once
 
-#include <istream>
-#include <ostream>
+#include <memory>
 
 #include "session/session.hpp"
-#include "session/stream_buffers.hpp"
 
 namespace pruefer {
 
@@ -14,16 +12,17 @@ namespace pruefer {
 class StandardSession {
  public:
   StandardSession();
+  ~StandardSession();
   StandardSession(const StandardSession&) = delete;
   StandardSession& operator=(const StandardSession&) = delete;
 
   Session& session() { return session_; }
 
  private:
-  OutputBuffer output_;
-  InputBuffer input_;
-  std::istream in_;
-  std::ostream out_;
+  // The buffers and streams, kept off the stack: their 128 KiB would be most of the stack the
+  // program needs, and a stack that must grow near a memory limit may find no room.
+  struct Streams;
+  std::unique_ptr<Streams> streams_;
   Session session_;
 };
 

@@ -5,9 +5,15 @@
 
 #include <climits>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #ifdef __linux__
+#include <fcntl.h>
+#include <sys/personality.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +21,7 @@
 
 #include "program/menu.hpp"
 #include "support.hpp"
+#include "temporary_folder.hpp"
 
 namespace pruefer {
 namespace {
@@ -280,6 +287,97 @@ TEST(UnderAddressLimit, CountsJustBelowTheFirstRefusedReachTheirFirstPrompt) {
           << "choice " << choice << count << " vertices, the first refused at " << first;
     }
   }
+}
+
+// The program started on the typed session in `input` under an address-space limit of `kib`
+// KiB, with address randomisation off so that each run repeats; its standard error is read
+// from `errors`.
+struct Child {
+  pid_t child;
+  int errors;
+};
+Child startUnderLimit(const std::string& input, rlim_t kib) {
+  int errors[2] = {-1, -1};
+  EXPECT_EQ(pipe(errors), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    personality(ADDR_NO_RANDOMIZE);
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = kib << 10;
+    setrlimit(RLIMIT_AS, &limit);
+    dup2(open(input.c_str(), O_RDONLY), STDIN_FILENO);
+    dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
+    dup2(errors[1], STDERR_FILENO);
+    execl(PRUEFER_PROGRAM, PRUEFER_PROGRAM, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(errors[1]);
+  return {child, errors[0]};
+}
+
+// How a run ended: its exit status, or 128 and the signal that ended it, and what it wrote on
+// standard error.
+std::pair<int, std::string> endingOf(Child run) {
+  std::string err;
+  char chunk[256];
+  for (ssize_t got; (got = read(run.errors, chunk, sizeof chunk)) > 0;) {
+    err.append(chunk, static_cast<std::size_t>(got));
+  }
+  close(run.errors);
+  int status = 0;
+  waitpid(run.child, &status, 0);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), err};
+}
+
+// From the smallest address-space limit the program starts and quits under, page by page over
+// 3 MiB: each request that ends by an exception (the input ending after its first prompt, a
+// graph with a cycle, a refusal for want of memory) ends the program by itself, with a status
+// and the words that go with it, never by a signal.
+TEST(MemoryLimits, EveryLimitTheProgramStartsUnderEndsItWithItsStatusAndWords) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizers reserve far more address space than any limit walked here";
+#endif
+  const testing::TemporaryFolder folder;
+  const auto write = [&folder](const std::string& name, const std::string& typed) {
+    std::ofstream(folder.path() / name, std::ios::binary) << typed;
+    return (folder.path() / name).string();
+  };
+  std::string cycle = "1\n1000\n1\n2\n2\n3\n3\n1\n";  // and a path through 4 to 1000
+  for (int v = 4; v < 1000; ++v) {
+    cycle += std::to_string(v) + "\n" + std::to_string(v + 1) + "\n";
+  }
+  const std::string sessions[] = {write("tree", "1\n30000\n"), write("code", "2\n29998\n"),
+                                  write("cycle", cycle + "0\n")};
+  rlim_t refused = 1024;  // the smallest limit lies above `refused`, at or below `started`
+  rlim_t started = 1 << 16;
+  const std::string quit = write("quit", "0\n");
+  while (started - refused > 1) {
+    const rlim_t middle = refused + (started - refused) / 2;
+    (endingOf(startUnderLimit(quit, middle)).first == 0 ? started : refused) = middle;
+  }
+  const std::set<std::pair<int, std::string>> endings = {
+      {0, ""},
+      {1, "pruefer: the input ended before the request was finished\n"},
+      {2, "pruefer: not enough memory left to go on\n"}};
+  std::set<int> seen;
+  for (rlim_t kib = started; kib <= started + 3072; kib += 4) {
+    // The three sessions run side by side.
+    std::vector<Child> runs;
+    for (const std::string& session : sessions) {
+      runs.push_back(startUnderLimit(session, kib));
+    }
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+      const auto ending = endingOf(runs[k]);
+      EXPECT_TRUE(endings.contains(ending)) << sessions[k] << " under " << kib << " KiB: status "
+                                            << ending.first << ", " << ending.second;
+      if (k == 0) {
+        seen.insert(ending.first);
+      }
+    }
+  }
+  // The walk reaches both sides: the tree refused up front, and made with its first prompt asked.
+  EXPECT_TRUE(seen.contains(0) && seen.contains(1)) << "from " << started << " KiB";
 }
 
 #endif
