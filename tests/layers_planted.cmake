@@ -31,27 +31,25 @@ function(expect name expected)
   endif()
 endfunction()
 
+# Plants `text` as the file `file` in a fresh copy named `name`, and expects the check to refuse
+# the copy with `expected`.
+function(plant name file text expected)
+  make_copy(${name})
+  file(APPEND ${SCRATCH}/${name}/${file} "${text}")
+  expect(${name} "${expected}")
+endfunction()
+
 make_copy(unchanged)
 expect(unchanged "")
 
-make_copy(include_up)
-file(WRITE ${SCRATCH}/include_up/tree/stray.cpp "#include \"program/menu.hpp\"\n")
-expect(include_up "tree/stray.cpp \\(tree\\) includes program/menu.hpp, which runs up")
-
-make_copy(viewer_in_core)
-file(WRITE ${SCRATCH}/viewer_in_core/tree/stray.hpp "#include <requests/tree_viewer.hpp>\n")
-expect(viewer_in_core "tree/stray.hpp \\(tree\\) includes requests/tree_viewer.hpp")
-
-make_copy(stream_in_core)
-file(WRITE ${SCRATCH}/stream_in_core/tree/stray.cpp "#include <ostream>\n")
-expect(stream_in_core "tree/stray.cpp \\(tree\\) includes <ostream>")
-
-make_copy(folder_of_no_layer)
-file(WRITE ${SCRATCH}/folder_of_no_layer/helpers/helper.cpp "int helper() { return 0; }\n")
-expect(folder_of_no_layer "helpers/helper.cpp is in no layer's folder")
-
-make_copy(built_elsewhere)
-get_filename_component(manifest_name ${MANIFEST} NAME)
-file(APPEND ${SCRATCH}/built_elsewhere/${manifest_name}
-  "list(APPEND BUILT \"pruefer_requests:tree/storage.cpp\")\n")
-expect(built_elsewhere "tree/storage.cpp is in tree/ but built into pruefer_requests")
+plant(include_up tree/stray.cpp "#include \"program/menu.hpp\"\n"
+  "tree/stray.cpp \\(tree\\) includes program/menu.hpp, which runs up")
+plant(viewer_in_core tree/stray.hpp "#include <requests/tree_viewer.hpp>\n"
+  "tree/stray.hpp \\(tree\\) includes requests/tree_viewer.hpp")
+plant(stream_in_core tree/stray.cpp "#include <ostream>\n"
+  "tree/stray.cpp \\(tree\\) includes <ostream>")
+plant(folder_of_no_layer helpers/helper.cpp "int helper() { return 0; }\n"
+  "helpers/helper.cpp is in no layer's folder")
+get_filename_component(manifest ${MANIFEST} NAME)
+plant(built_elsewhere ${manifest} "list(APPEND BUILT \"pruefer_requests:tree/storage.cpp\")\n"
+  "tree/storage.cpp is in tree/ but built into pruefer_requests")
