@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "program/page.hpp"
-
 #include "tree/decoding.hpp"
 #include "tree/encoding.hpp"
 #include "tree/walk.hpp"
