@@ -407,19 +407,81 @@ def check_pictures(driver, url, shots):
           "the README's example: its vertices drawn")
     check(steps_of(driver) == example, "the README's example: its edges and their steps")
     leaves = ["1 2 3 7", "2 3 7", "3 4 7", "4 7", "5 7"]
-    encoding = [{"step": str(k + 1), "leaves": leaves[k], "leaf": leaves[k][0], "written": w}
+    so_far = ["4", "4 4", "4 4 5", "4 4 5 5", "4 4 5 5 6"]
+    rest = ["4 4 5 5 6", "4 5 5 6", "5 5 6", "5 6", "6"]
+    new = ["", "4", "", "5", "6"]
+    encoding = [{"step": str(k + 1), "leaves": leaves[k], "leaf": leaves[k][0], "written": w,
+                 "soFar": so_far[k], "newLeaf": new[k]}
                 for k, w in enumerate("44556")] + [{"step": "last", "edge": "6-7"}]
     check(table_of(driver) == ["encoding", encoding], "the README's example: its encoding table")
+    check_changes(driver, "encoding", [
+        "4 keeps another neighbour: no new leaf.", "4 is left with one neighbour: it becomes a leaf.",
+        "5 keeps another neighbour: no new leaf.", "5 is left with one neighbour: it becomes a leaf.",
+        "6 is left with one neighbour: it becomes a leaf."])
     check_step_control(driver, shots)
     open_page(driver, url)
     paste(driver, "2\n5\n4\n4\n5\n5\n6\n")
     check(steps_of(driver) == example, "a decoded code: the same tree, the same steps")
-    decoding = [{"step": str(k + 1), "entry": e, "free": leaves[k], "leaf": leaves[k][0]}
+    decoding = [{"step": str(k + 1), "entry": e, "free": leaves[k], "leaf": leaves[k][0],
+                 "rest": rest[k], "newFree": new[k]}
                 for k, e in enumerate("44556")] + [{"step": "last", "edge": "6-7"}]
     check(table_of(driver) == ["decoding", decoding], "the code 4 4 5 5 6: its decoding table")
+    counted = "Entry {} still counts as in the rest of the code; "
+    check_changes(driver, "decoding", [
+        counted.format(4) + "no vertex becomes free.",
+        counted.format(4) + "after it, 4 is no longer in the rest: 4 becomes free.",
+        counted.format(5) + "no vertex becomes free.",
+        counted.format(5) + "after it, 5 is no longer in the rest: 5 becomes free.",
+        counted.format(6) + "after it, 6 is no longer in the rest: 6 becomes free."])
+    check_decoding_states(driver)
     paste(driver, "2\n0\n")
     check(table_of(driver) == ["decoding", [{"step": "last", "edge": "1-2"}]],
           "a tree on 2 vertices: only the edge left over")
+
+
+def check_changes(driver, coding, expected):
+    """Each step's "What changes" cell, and the step's sentence ending with the same words."""
+    cells = driver.execute_script("""
+      const table = [...document.querySelectorAll("#console figure table.walk")].pop();
+      return [...table.tBodies[0].rows].filter((row) => row.dataset.step !== "last")
+        .map((row) => row.cells[row.cells.length - 1].textContent);""")
+    check(cells == expected, f"{coding}: what each step changes ({cells})")
+
+
+# The states the drawing of the last figure marks, and what its step control says.
+STATES = """
+const figure = [...document.querySelectorAll("#console figure")].pop();
+const states = {};
+for (const node of figure.querySelectorAll("svg [data-vertex], svg [data-edge]")) {
+  const name = node.dataset.vertex ?? node.dataset.edge;
+  const state = node.dataset.state ?? "none";
+  (states[state] ??= []).push(name);
+  if (getComputedStyle(node).visibility === "hidden") (states.hidden ??= []).push(name);
+}
+Object.values(states).forEach((names) => names.sort());
+return {states, said: figure.querySelector(".step-control [role=status]").textContent,
+        code: figure.querySelector(".code-so-far").textContent,
+        marked: figure.querySelector(".code-so-far mark")?.textContent ?? null};
+"""
+
+
+def check_decoding_states(driver):
+    """The decoding of 4 4 5 5 6 before step 1, which draws no edge, and at step 2."""
+    edges = ["1-4", "2-4", "3-5", "4-5", "5-6", "6-7"]
+    cases = [
+        (0, {"none": list("1234567"), "coming": edges, "hidden": edges},
+         "The code: 4 4 5 5 6", None),
+        (2, {"used": ["1"], "lowest": ["2"], "free": ["3", "7"], "entry": ["4"], "none": ["5", "6"],
+             "joined": ["1-4"], "current": ["2-4"], "coming": edges[2:], "hidden": edges[2:]},
+         "Rest of the code: 4 5 5 6", "4"),
+    ]
+    figure = driver.find_elements(By.CSS_SELECTOR, "#console figure")[-1]
+    for step, states, code, marked in cases:
+        for _ in range(step):
+            figure.find_element(By.CSS_SELECTOR, "[data-move=next]").click()
+        now = driver.execute_script(STATES)
+        check(now["states"] == states and now["code"] == code and now["marked"] == marked,
+              f"decoding at step {step}: {now}")
 
 
 def check_step_control(driver, shots):
@@ -441,12 +503,18 @@ def check_step_control(driver, shots):
     now = driver.execute_script(state)
     check(now["step"] == "1" and now["row"] == "1" and now["current"] == ["1", "1-4"] and
           now["said"] == "Step 1 of 5: the leaves are 1, 2, 3 and 7; the lowest, 1, is "
-                         "removed with its edge to 4, and 4 is written down.", f"Next: step 1 {now}")
+                         "removed with its edge to 4, and 4 is written down. 4 keeps another "
+                         "neighbour: no new leaf.", f"Next: step 1 {now}")
     keys.key_down(Keys.SHIFT).send_keys(Keys.TAB, Keys.TAB).key_up(Keys.SHIFT).perform()
     keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
     now = driver.execute_script(state)
     check(now["step"] == "3" and now["focus"] == "figure" and now["faded"] == ["1", "1-4", "2", "2-4"]
           and now["current"] == ["3", "3-5"], f"the arrow keys step on: step 3 {now}")
+    marks = driver.execute_script(STATES)
+    check(marks["states"] == {"removed": ["1", "1-4", "2", "2-4"], "lowest": ["3"], "leaf": ["4", "7"],
+                              "neighbour": ["5"], "none": ["6"], "current": ["3-5"],
+                              "present": ["4-5", "5-6", "6-7"]}
+          and marks["code"] == "Written so far: 4 4 5", f"the encoding at step 3 marks {marks}")
     driver.execute_script("""const figure = [...document.querySelectorAll("#console figure")].pop();
       const view = document.getElementById("console");
       view.scrollTop += figure.getBoundingClientRect().top - view.getBoundingClientRect().top - 20;""")
@@ -502,8 +570,20 @@ def check_accessible(driver, url, axe, size, shots):
     line.send_keys("7" + Keys.ENTER)
     settled(driver)
     heard = driver.find_element(By.ID, "announcer").get_attribute("textContent")
-    check(heard.startswith("Matrix of 7 vertices printed.\n\nThe Pruefer Code is ( 4 4 5 5 6 )"),
-          f"{size}: a matrix is announced in one line ({heard[:60]!r})")
+    check(heard.startswith("Matrix of 7 vertices printed.\nA drawing of the tree and its walk "
+                           "follows. Next step and Previous step, or the arrow keys, Home and End "
+                           "on the drawing, step through the walk.\n\nThe Pruefer Code is ( 4 4 5 5 6 )"),
+          f"{size}: a matrix and its drawing are announced in a line each ({heard[:60]!r})")
+    hint = driver.find_elements(By.CSS_SELECTOR, "#console figure .hint")
+    check(hint and hint[-1].text.startswith("Next step and Previous step"),
+          f"{size}: the figure says how to step it")
+    path = "".join(f"{v}\n{v + 1}\n" for v in range(1, 400))
+    paste(driver, f"1\n400\n{path}")
+    heard = driver.find_element(By.ID, "announcer").get_attribute("textContent")
+    code = re.search(r"The Pruefer Code is \( 2 3 .*? … (\d+) more entries … .* 398 399 \)", heard)
+    shown = len(re.findall(r"\b\d+\b", code.group(0))) - 1 if code else 0
+    check(code is not None and len(code.group(0)) <= 1000 and shown + int(code.group(1)) == 398,
+          f"{size}: a 398-entry code is heard whole, shortened in its middle ({heard[-300:]!r})")
     violations("after a drawing")
     paste(driver, code_session([[k % 500 + 1 for k in range(498)]]))
     violations("after a 500-vertex printout")

@@ -4,6 +4,7 @@
 
 import { RADIUS, layOut } from "./layout.js";
 import { walkTable, stepControl } from "./walk_table.js";
+import { STEPPING_KEYS } from "./narration.js";
 
 const SVG = "http://www.w3.org/2000/svg";
 const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
@@ -47,7 +48,10 @@ export function drawWalk(n, walk) {
   const view = document.createElement("div");
   view.className = "walk-view";
   view.append(svg, table);
-  node.append(stepControl(node, svg, table, walk), view, caption);
+  const hint = document.createElement("p");
+  hint.className = "hint";
+  hint.textContent = STEPPING_KEYS;
+  node.append(stepControl(node, svg, table, walk), view, caption, hint);
   return node;
 }
 

@@ -4,6 +4,24 @@
 const decoder = new TextDecoder();
 const KEPT_UNHEARD = 10_000; // characters; of a longer text only the end would be heard
 
+// How a drawing of a walk is stepped through, said when one appears and shown with it.
+export const STEPPING_KEYS =
+  "Next step and Previous step, or the arrow keys, Home and End on the drawing, step through the walk.";
+
+// A line shortened in its middle to at most `most` characters, where that leaves room for its
+// first and last words: those, and how many words were left out between them.
+function shortened(line, most) {
+  const words = line.split(" ");
+  const room = Math.floor((most - 40) / 2);
+  let head = 0;
+  for (let length = 0; length + words[head].length + 1 <= room; length += words[head++].length + 1);
+  let tail = words.length;
+  for (let length = 0; length + words[tail - 1].length + 1 <= room; length += words[--tail].length + 1);
+  const left = words.slice(head, tail);
+  const what = left.every((word) => /^\d+$/.test(word)) ? "entries" : "words";
+  return [...words.slice(0, head), `… ${left.length} more ${what} …`, ...words.slice(tail)].join(" ");
+}
+
 export class Narration {
   constructor() {
     this.unheard = "";
@@ -25,21 +43,28 @@ export class Narration {
     this.inMatrix = true;
   }
 
-  // The printout of a matrix of n vertices has ended.
-  matrixShown(n) {
+  // The printout of a matrix of n vertices has ended; a drawing of its walk follows if `drawn`.
+  matrixShown(n, drawn) {
     this.inMatrix = false;
-    this.unheard += `Matrix of ${n} vertices printed.\n`;
+    this.unheard += `Matrix of ${n} vertices printed.\n${drawn ? `A drawing of the tree and its walk follows. ${STEPPING_KEYS}\n` : ""}`;
   }
 
-  // What a screen reader has not heard yet, about the last `most` characters of it from a
-  // line's start where there is one; then forgets it.
+  // What a screen reader has not heard yet, its last lines up to `most` characters in all; the
+  // last line too long to be heard at once is shortened in its middle to the room left, never
+  // dropped. Then forgets it.
   hear(most) {
-    let said = this.unheard;
+    const lines = this.unheard.trimEnd().split("\n");
     this.unheard = "";
-    if (said.length > most) {
-      const lineStart = said.indexOf("\n", said.length - most) + 1;
-      said = said.slice(lineStart > 0 ? lineStart : said.length - most);
+    const kept = [];
+    let room = most;
+    for (let k = lines.length - 1; k >= 0; --k) {
+      const line = lines[k].length > most ? shortened(lines[k], room) : lines[k];
+      if (line.length > room) {
+        break;
+      }
+      kept.unshift(line);
+      room -= line.length + 1;
     }
-    return said.trim();
+    return kept.join("\n").trim();
   }
 }

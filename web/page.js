@@ -185,7 +185,7 @@ const page = {
   // After a matrix of n vertices, its picture: its walk drawn and tabulated, or a line saying
   // that it is too large to draw; nothing for edges that are no tree.
   matrixShown(n, largest, decoding, numbers) {
-    narration.matrixShown(n);
+    narration.matrixShown(n, n <= largest && numbers !== null);
     if (n > largest) {
       screen.show({ figure: noDrawing(`This tree has ${n} vertices: too many to draw legibly (at most ${largest}).`) });
     } else if (numbers) {
