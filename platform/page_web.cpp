@@ -17,11 +17,15 @@ EM_JS(void, tellMatrixComing, (), { Module.page.matrixComing(); });
 
 EM_JS(void, tellExit, (int status), { Module.page.exited(status); });
 
-// `walk` holds `size` numbers, or is null for a tree the page does not draw.
-EM_JS(void, tellMatrixShown, (int n, int largest, int decoding, const std::int32_t* walk, int size),
+// What the numbers handed with a matrix are: the walk of the encoding or of the decoding, or the
+// edges of a graph that is no tree.
+enum class Drawn { encoding = 0, decoding = 1, notATree = 2 };
+
+// `numbers` holds `size` numbers, or is null for a matrix the page does not draw.
+EM_JS(void, tellMatrixShown, (int n, int largest, int drawn, const std::int32_t* numbers, int size),
       {
-        Module.page.matrixShown(n, largest, decoding,
-                                walk ? HEAP32.slice(walk >> 2, (walk >> 2) + size) : null);
+        Module.page.matrixShown(n, largest, drawn,
+                                numbers ? HEAP32.slice(numbers >> 2, (numbers >> 2) + size) : null);
       });
 
 // The walk as numbers: for each step its leaf, its entry, the number of its choices and the
@@ -34,6 +38,19 @@ std::vector<std::int32_t> numbersOf(const Walk& walk) {
     numbers.insert(numbers.end(), step.choices.begin(), step.choices.end());
   }
   numbers.insert(numbers.end(), {walk.lastLow, walk.lastHigh});
+  return numbers;
+}
+
+// The edges of the matrix, each as its two ends, lower first, row by row.
+std::vector<std::int32_t> edgesOf(const AdjacencyMatrix& matrix) {
+  std::vector<std::int32_t> numbers;
+  for (Vertex v = 1; v <= matrix.size(); ++v) {
+    for (const Vertex column : matrix.ones(v)) {
+      if (v < column) {
+        numbers.insert(numbers.end(), {v, column});
+      }
+    }
+  }
   return numbers;
 }
 
@@ -63,16 +80,20 @@ class PageTreeViewer final : public TreeViewer {
 
 void PageTreeViewer::matrixShown(const AdjacencyMatrix& matrix, Coding coding) {
   const Vertex n = matrix.size();
-  // No walk for a tree too large to draw, nor for edges that are no tree, which the request
-  // itself says right after the matrix. A walk always holds at least the edge left over.
+  // Nothing for a matrix too large to draw. Edges that are no tree are drawn as they are, to
+  // show why, which the request itself says right after the matrix. A walk always holds at
+  // least the edge left over.
   std::vector<std::int32_t> numbers;
+  Drawn drawn = coding == Coding::encoding ? Drawn::encoding : Drawn::decoding;
   if (n <= kLargestDrawn) {
     try {
       numbers = numbersOf(walkOf(matrix, coding));
     } catch (const NotATree&) {
+      numbers = edgesOf(matrix);
+      drawn = Drawn::notATree;
     }
   }
-  tellMatrixShown(n, kLargestDrawn, coding == Coding::decoding ? 1 : 0,
+  tellMatrixShown(n, kLargestDrawn, static_cast<int>(drawn),
                   numbers.empty() ? nullptr : numbers.data(), static_cast<int>(numbers.size()));
 }
 

@@ -105,20 +105,20 @@ document.querySelectorAll("#console figure svg").forEach((svg, index) => {
     const l = g.querySelector("line");
     return {name: g.dataset.edge, ends: g.dataset.edge.split("-"), x1: l.x1.baseVal.value,
             y1: l.y1.baseVal.value, x2: l.x2.baseVal.value, y2: l.y2.baseVal.value,
-            label: g.querySelector("text").getBBox()};
+            label: g.querySelector("text")?.getBBox() ?? null};
   });
   for (const v of vertices) {
     if (!inside(v.box) || !inside(v.text)) faults.push(`${name}: vertex ${v.v} outside`);
     if (!overlap(v.text, v.box) || v.text.width > v.box.width) faults.push(`${name}: vertex ${v.v}'s number outside its circle`);
   }
   edges.forEach((e, i) => {
-    if (!inside(e.label)) faults.push(`${name}: label of ${e.name} outside`);
+    if (e.label && !inside(e.label)) faults.push(`${name}: label of ${e.name} outside`);
     for (const other of edges.slice(i + 1)) {
-      if (overlap(e.label, other.label)) faults.push(`${name}: labels of ${e.name} and ${other.name} overlap`);
+      if (e.label && other.label && overlap(e.label, other.label)) faults.push(`${name}: labels of ${e.name} and ${other.name} overlap`);
     }
     for (const v of vertices) {
       if (e.ends.includes(v.v)) continue;
-      if (covers(v, e.label)) faults.push(`${name}: label of ${e.name} over vertex ${v.v}`);
+      if (e.label && covers(v, e.label)) faults.push(`${name}: label of ${e.name} over vertex ${v.v}`);
       if (through(v, e)) faults.push(`${name}: edge ${e.name} through vertex ${v.v}`);
     }
   });
@@ -590,6 +590,35 @@ def check_accessible(driver, url, axe, size, shots):
     driver.save_screenshot(str(shots / f"{size}-500.png"))
 
 
+def check_graphs_that_are_no_trees(driver, url, size, shots):
+    """Edges that are no tree are drawn, one cycle marked, and why said in words."""
+    cases = [  # typed edges, the cycle's edges, the words
+        ("4 1 2 2 3 1 3", ["1-2", "1-3", "2-3"],
+         "These edges are no tree: 1–2, 2–3 and 1–3 close a cycle, and vertex 4 is not reached from it."),
+        ("6 1 2 5 6 2 3 3 4 4 2", ["2-3", "2-4", "3-4"],
+         "These edges are no tree: 2–3, 3–4 and 2–4 close a cycle, and vertices 5 and 6 are not "
+         "reached from it."),
+    ]
+    line = open_page(driver, url)
+    for typed, cycle, words in cases:
+        type_numbers(line, driver, f"1 {typed}")
+        figure = driver.find_elements(By.CSS_SELECTOR, "#console figure")[-1]
+        drawn = driver.execute_script("""
+          const figure = arguments[0];
+          const names = (selector) => [...figure.querySelectorAll(selector)]
+            .map((node) => node.dataset.edge ?? node.dataset.vertex).sort();
+          return {graph: figure.dataset.graph ?? null, edges: names("[data-edge]"),
+                  cycle: names("[data-edge][data-cycle]"), vertices: names("[data-vertex]").length,
+                  words: figure.querySelector("figcaption").textContent};""", figure)
+        edges = sorted("-".join(sorted(pair, key=int)) for pair in zip(*[iter(typed.split()[1:])] * 2))
+        check(drawn == {"graph": "not-a-tree", "edges": edges, "cycle": cycle,
+                        "vertices": int(typed.split()[0]), "words": words},
+              f"{size}: the graph of {typed} drawn ({drawn})")
+    for fault in driver.execute_script(DRAWING_FAULTS):
+        check(False, f"{size}: {fault}")
+    driver.save_screenshot(str(shots / f"{size}-not-a-tree.png"))
+
+
 def check_markup_and_huge_counts(driver, url):
     line = open_page(driver, url)
     line.send_keys("<b>bold</b>" + Keys.ENTER)
@@ -675,6 +704,7 @@ def main():
             check_session_reads_as_readme(driver, url, readme, size, shots)
             check_buttons(driver, url, size)
             check_drawings(driver, url, size, shots)
+            check_graphs_that_are_no_trees(driver, url, size, shots)
             check_accessible(driver, url, axe, size, shots)
             print(f"{size}: checked", flush=True)
     finally:

@@ -10,6 +10,7 @@ const SVG = "http://www.w3.org/2000/svg";
 const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
 const LABEL_HEIGHT = 14;
 const LABEL_PADDING = 2; // on either side, for the halo behind a label
+const MARGIN_OF_GRAPH = 4; // around the drawing of a graph that is no tree
 
 function element(name, attributes = {}, text = null) {
   const node = document.createElementNS(SVG, name);
@@ -96,5 +97,122 @@ export function noDrawing(caption) {
   const text = document.createElement("figcaption");
   text.textContent = caption;
   node.append(text);
+  return node;
+}
+
+// One cycle of the graph on vertices 1 to n whose edges are given, as its edges, each [u, v]
+// with u < v: the first that a depth-first search closes.
+function cycleOf(n, edges) {
+  const neighbours = Array.from({ length: n + 1 }, () => []);
+  for (const [u, v] of edges) {
+    neighbours[u].push(v);
+    neighbours[v].push(u);
+  }
+  const parent = new Array(n + 1).fill(undefined);
+  for (let start = 1; start <= n; ++start) {
+    if (parent[start] !== undefined) continue;
+    parent[start] = 0;
+    const waiting = [start];
+    while (waiting.length > 0) {
+      const u = waiting.pop();
+      for (const v of neighbours[u]) {
+        if (v === parent[u]) continue;
+        if (parent[v] === undefined) {
+          parent[v] = u;
+          waiting.push(v);
+          continue;
+        }
+        // u and v are both reached: the tree paths from each to their common ancestor close
+        // the cycle with the edge between them.
+        const up = (w) => { const path = [w]; while (parent[w] !== 0) path.push((w = parent[w])); return path; };
+        const [fromU, fromV] = [up(u), up(v)];
+        const common = fromU.find((w) => fromV.includes(w));
+        const ring = [...fromU.slice(0, fromU.indexOf(common) + 1), ...fromV.slice(0, fromV.indexOf(common)).reverse()];
+        return edgesAround(ring);
+      }
+    }
+  }
+  return [];
+}
+
+// The edges of the cycle through `ring`, its vertices in order, as a person reads them: from
+// its lowest vertex towards the lower of that vertex's two neighbours, each lower end first.
+function edgesAround(ring) {
+  const lowest = ring.indexOf(Math.min(...ring));
+  let around = [...ring.slice(lowest), ...ring.slice(0, lowest)];
+  if (around[1] > around.at(-1)) {
+    around = [around[0], ...around.slice(1).reverse()];
+  }
+  return around.map((w, k) => {
+    const x = around[(k + 1) % around.length];
+    return [Math.min(w, x), Math.max(w, x)];
+  });
+}
+
+// The vertices of 1 to n that no path of the given edges joins to `from`.
+function unreachedFrom(from, n, edges) {
+  const reached = new Set([from]);
+  for (let grew = true; grew; ) {
+    grew = false;
+    for (const [u, v] of edges) {
+      if (reached.has(u) !== reached.has(v)) {
+        reached.add(u).add(v);
+        grew = true;
+      }
+    }
+  }
+  return Array.from({ length: n }, (_, k) => k + 1).filter((v) => !reached.has(v));
+}
+
+const listed = (items) => (items.length < 2 ? String(items[0]) : `${items.slice(0, -1).join(", ")} and ${items.at(-1)}`);
+
+// A figure of n vertices and the typed edges (pairs, lower end first) that are no tree: every
+// edge drawn, those of one cycle marked, and in words the cycle and the vertices it leaves
+// unreached.
+export function drawGraph(n, edges) {
+  const cycle = cycleOf(n, edges);
+  const inCycle = new Set(cycle.map(([u, v]) => `${u}-${v}`));
+  const unreached = cycle.length > 0 ? unreachedFrom(cycle[0][0], n, edges) : [];
+  const step = 2 * RADIUS + 14;
+  const ring = Math.max(3 * RADIUS, (n * step) / (2 * Math.PI));
+  const at = (v) => {
+    const angle = (2 * Math.PI * (v - 1)) / n - Math.PI / 2;
+    return { x: ring * Math.cos(angle), y: ring * Math.sin(angle) };
+  };
+  const edge = RADIUS + MARGIN_OF_GRAPH;
+  const svg = element("svg", {
+    viewBox: `${-ring - edge} ${-ring - edge} ${2 * (ring + edge)} ${2 * (ring + edge)}`,
+    width: Math.ceil(2 * (ring + edge)),
+    height: Math.ceil(2 * (ring + edge)),
+    role: "img",
+    "aria-label": `The graph on ${n} vertices that the typed edges make`,
+  });
+  for (const [u, v] of edges) {
+    const [from, to] = [at(u), at(v)];
+    const line = element("g", { class: "edge", "data-edge": `${u}-${v}` });
+    if (inCycle.has(`${u}-${v}`)) {
+      line.dataset.cycle = "";
+    }
+    line.append(element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }));
+    svg.append(line);
+  }
+  for (let v = 1; v <= n; ++v) {
+    const { x, y } = at(v);
+    const vertex = element("g", { class: "vertex", "data-vertex": v });
+    if (unreached.includes(v)) {
+      vertex.dataset.state = "unreached";
+    }
+    vertex.append(element("circle", { cx: x, cy: y, r: RADIUS }), element("text", { x, y }, String(v)));
+    svg.append(vertex);
+  }
+  const names = cycle.map(([u, v]) => `${u}–${v}`);
+  const caption = document.createElement("figcaption");
+  caption.textContent =
+    `These edges are no tree: ${listed(names)} close a cycle, and ` +
+    (unreached.length === 1 ? `vertex ${unreached[0]} is` : `vertices ${listed(unreached)} are`) +
+    " not reached from it.";
+  const node = document.createElement("figure");
+  node.dataset.graph = "not-a-tree";
+  node.append(svg, caption);
   return node;
 }

@@ -22,6 +22,12 @@ function shortened(line, most) {
   return [...words.slice(0, head), `… ${left.length} more ${what} …`, ...words.slice(tail)].join(" ");
 }
 
+// What a screen reader is told of the drawing that follows a matrix.
+const FOLLOWING = {
+  walk: `A drawing of the tree and its walk follows. ${STEPPING_KEYS}\n`,
+  graph: "A drawing of the graph follows, one of its cycles marked.\n",
+};
+
 export class Narration {
   constructor() {
     this.unheard = "";
@@ -43,10 +49,11 @@ export class Narration {
     this.inMatrix = true;
   }
 
-  // The printout of a matrix of n vertices has ended; a drawing of its walk follows if `drawn`.
+  // The printout of a matrix of n vertices has ended; what follows it is drawn: "walk", a tree
+  // and its walk, "graph", edges that are no tree, or null, nothing.
   matrixShown(n, drawn) {
     this.inMatrix = false;
-    this.unheard += `Matrix of ${n} vertices printed.\n${drawn ? `A drawing of the tree and its walk follows. ${STEPPING_KEYS}\n` : ""}`;
+    this.unheard += `Matrix of ${n} vertices printed.\n${FOLLOWING[drawn] ?? ""}`;
   }
 
   // What a screen reader has not heard yet, its last lines up to `most` characters in all; the

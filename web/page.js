@@ -5,7 +5,7 @@ import { ConsoleView } from "./console_view.js";
 import { TypedInput } from "./typed_input.js";
 import { fragmentOf, typedIn } from "./address.js";
 import { Narration } from "./narration.js";
-import { drawWalk, noDrawing } from "./drawing.js";
+import { drawGraph, drawWalk, noDrawing } from "./drawing.js";
 
 const HEARD = 1000; // characters a screen reader is sent at most at once
 
@@ -32,6 +32,11 @@ function walkOf(numbers, decoding) {
     at += 3 + count;
   }
   return { coding: decoding ? "decoding" : "encoding", steps, last: [numbers[at], numbers[at + 1]] };
+}
+
+// The numbers as pairs: the edges of a graph that is no tree.
+function pairsOf(numbers) {
+  return Array.from({ length: numbers.length / 2 }, (_, k) => [numbers[2 * k], numbers[2 * k + 1]]);
 }
 
 // Once everything is shown: says whether the program waits or has ended, and tells a screen
@@ -182,14 +187,18 @@ const page = {
   matrixComing() {
     narration.matrixComing();
   },
-  // After a matrix of n vertices, its picture: its walk drawn and tabulated, or a line saying
-  // that it is too large to draw; nothing for edges that are no tree.
-  matrixShown(n, largest, decoding, numbers) {
-    narration.matrixShown(n, n <= largest && numbers !== null);
+  // After a matrix of n vertices, its picture: its walk drawn and tabulated (`drawn` 0 for the
+  // encoding's, 1 for the decoding's), the graph of edges that are no tree (2), or a line
+  // saying that it is too large to draw.
+  matrixShown(n, largest, drawn, numbers) {
+    const graph = drawn === 2;
+    narration.matrixShown(n, n > largest || !numbers ? null : graph ? "graph" : "walk");
     if (n > largest) {
       screen.show({ figure: noDrawing(`This tree has ${n} vertices: too many to draw legibly (at most ${largest}).`) });
+    } else if (graph) {
+      screen.show({ figure: drawGraph(n, pairsOf(numbers)) });
     } else if (numbers) {
-      screen.show({ figure: drawWalk(n, walkOf(numbers, decoding)) });
+      screen.show({ figure: drawWalk(n, walkOf(numbers, drawn === 1)) });
     }
   },
   exited(status) {
