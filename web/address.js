@@ -1,13 +1,25 @@
 // The session in the page's address: everything typed so far, so that a reload, a bookmark or a
 // shared link types it again. Lines are kept one per comma-separated field, each percent-encoded
 // (which turns every comma within a line into %2C): "#typed=1,7,1,4," is 1, 7, 1 and 4, each
-// with its line end. The last field is what was sent without a line end, usually nothing.
+// with its line end. The last field is what was sent without a line end, usually nothing. A
+// figure stepped through adds its number and its step: "&figure=1&step=4". Percent-encoding
+// turns every "&" within a line into %26, so the first "&" ends the typed lines.
 
 const KEY = "#typed=";
+const MARK = /^&figure=([1-9][0-9]{0,5})&step=([0-9]{1,3}|last)$/;
 
-// The address fragment that holds `typed`, all the text sent so far.
-export function fragmentOf(typed) {
-  return KEY + typed.split("\n").map(encodeURIComponent).join(",");
+// The address fragment that holds `typed`, all the text sent so far, and `at`, the figure and
+// the step last shown ({ figure, step }), if any.
+export function fragmentOf(typed, at = null) {
+  const mark = at ? `&figure=${at.figure}&step=${at.step}` : "";
+  return KEY + typed.split("\n").map(encodeURIComponent).join(",") + mark;
+}
+
+// The figure and the step a fragment marks ({ figure, step }, both strings), or null.
+export function stepIn(fragment) {
+  const at = fragment.indexOf("&");
+  const found = fragment.startsWith(KEY) && at >= 0 ? MARK.exec(fragment.slice(at)) : null;
+  return found ? { figure: found[1], step: found[2] } : null;
 }
 
 // The text a fragment holds, or "" for a fragment of another form. A field that is not
@@ -16,8 +28,9 @@ export function typedIn(fragment) {
   if (!fragment.startsWith(KEY)) {
     return "";
   }
+  const end = fragment.indexOf("&");
   return fragment
-    .slice(KEY.length)
+    .slice(KEY.length, end >= 0 ? end : undefined)
     .split(",")
     .map((field) => {
       try {

@@ -300,12 +300,58 @@ def check_session_reads_as_readme(driver, url, readme, size, shots):
 
 
 def check_hostile_address(driver, url):
-    driver.get(url + "#typed=%3Cimg%20src%3Dx%3E,%E2%80%AE1,%ZZ,")
+    driver.get(url + "#typed=%3Cimg%20src%3Dx%3E,%E2%80%AE1,%ZZ,&figure=1&step=%3Cimg%3E")
     state = settled(driver)
     typed = [kbd.text for kbd in driver.find_elements(By.CSS_SELECTOR, "#console kbd")]
     check(typed == ["<img src=x>", "\u202e1", "%ZZ"], "an address's text is typed as text only")
     check(not driver.find_elements(By.CSS_SELECTOR, "#console img"), "an address makes no element")
     check(state["state"] == "waiting", "after an address's lines the page waits")
+
+
+# Where the last figure named in the address stands: its step, and whether it is in view.
+FIGURE_SHOWN = """
+const figure = document.querySelector(`figure[data-figure="${arguments[0]}"]`);
+const box = document.getElementById("console").getBoundingClientRect();
+const r = figure.getBoundingClientRect();
+return {step: figure.dataset.currentStep,
+        inView: r.top < Math.min(box.bottom, innerHeight) && r.bottom > Math.max(box.top, 0)};
+"""
+
+# The field that shows the address when the clipboard is refused.
+LINK_FIELD = """
+const field = document.getElementById("link-field");
+return {shown: !field.hidden, value: field.value, focused: document.activeElement === field,
+        selected: field.selectionStart === 0 && field.selectionEnd === field.value.length,
+        widened: document.documentElement.scrollWidth > innerWidth};
+"""
+
+
+def check_links(driver, url, size):
+    """A link names a figure and its step, with no history entry per step, and opens at it;
+    where the clipboard is refused, Copy link shows the address in a field that fits."""
+    line = open_page(driver, url)
+    type_numbers(line, driver, "2 1 3 1 7 1 4 2 4 4 5 3 5 5 6 6 7")
+    figure = driver.find_elements(By.CSS_SELECTOR, "#console figure[data-figure]")[-1]
+    entries = driver.execute_script("return history.length")
+    for _ in range(4):
+        figure.find_element(By.CSS_SELECTOR, "[data-move=next]").click()
+    time.sleep(0.1)
+    link = driver.current_url
+    check(link.endswith("&figure=2&step=4") and driver.execute_script("return history.length") == entries,
+          f"{size}: stepping names the figure and its step in the address ({link[-30:]})")
+    driver.get("about:blank")
+    driver.get(link)
+    settled(driver)
+    time.sleep(0.2)
+    shown = driver.execute_script(FIGURE_SHOWN, "2")
+    check(shown == {"step": "4", "inView": True}, f"{size}: a link opens its figure at its step {shown}")
+    paste(driver, code_session([[k % 300 + 1 for k in range(298)]]))
+    driver.execute_script("navigator.clipboard.writeText = () => Promise.reject(new Error('refused'));")
+    driver.find_element(By.ID, "copy-link").click()
+    time.sleep(0.1)
+    field = driver.execute_script(LINK_FIELD)
+    check(field == {"shown": True, "value": driver.current_url, "focused": True, "selected": True,
+                    "widened": False}, f"{size}: a refused clipboard shows the link in a field {field | {'value': len(field['value'])}}")
 
 
 def check_readable(driver, url, size, shots):
@@ -705,6 +751,7 @@ def main():
             check_buttons(driver, url, size)
             check_drawings(driver, url, size, shots)
             check_graphs_that_are_no_trees(driver, url, size, shots)
+            check_links(driver, url, size)
             check_accessible(driver, url, axe, size, shots)
             print(f"{size}: checked", flush=True)
     finally:

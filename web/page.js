@@ -3,7 +3,7 @@
 // tree, and the session kept in the page's address.
 import { ConsoleView } from "./console_view.js";
 import { TypedInput } from "./typed_input.js";
-import { fragmentOf, typedIn } from "./address.js";
+import { fragmentOf, stepIn, typedIn } from "./address.js";
 import { Narration } from "./narration.js";
 import { drawGraph, drawWalk, noDrawing } from "./drawing.js";
 
@@ -20,6 +20,9 @@ let exitStatus = null;
 let awaiting = null; // the program's pending read, while it waits
 let sent = ""; // all text sent so far, as the address keeps it
 let errorsUnheard = "";
+let figuresDrawn = 0; // each drawn walk's number, from 1, as the address names it
+let stepShown = stepIn(location.hash); // the figure and the step last stepped to, if any
+let stepToRestore = stepShown; // the one the address named at opening, until it is shown
 
 // The walk the program reported as numbers: for each step its leaf, its entry, the number of
 // its choices and the choices; then the edge left over.
@@ -58,7 +61,29 @@ function settle() {
     announce("");
     byId("controls").scrollIntoView({ block: "nearest" });
   }
+  if (exitStatus !== null || (awaiting && input.isEmpty())) {
+    restoreStep();
+  }
 }
+
+// Once the session an address holds has been typed again, shows the figure it names at its
+// step, scrolled into view.
+function restoreStep() {
+  const at = stepToRestore;
+  stepToRestore = null;
+  const figure = at && view.querySelector(`figure[data-figure="${at.figure}"]`);
+  if (figure) {
+    figure.dispatchEvent(new CustomEvent("walkgo", { detail: at.step }));
+    figure.scrollIntoView({ block: "start" });
+  }
+}
+
+// A figure stepped through: the address names it and its step, replacing itself, so that a step
+// makes no entry in the history.
+view.addEventListener("walkstep", (event) => {
+  stepShown = { figure: event.target.dataset.figure, step: event.detail };
+  rememberSoon();
+});
 
 function announce(closing) {
   const said = [narration.hear(HEARD), errorsUnheard.trim(), closing].filter(Boolean).join("\n");
@@ -96,7 +121,7 @@ function rememberSoon() {
     remembering = true;
     queueMicrotask(() => {
       remembering = false;
-      history.replaceState(null, "", fragmentOf(sent));
+      history.replaceState(null, "", fragmentOf(sent, stepShown));
     });
   }
 }
@@ -198,7 +223,9 @@ const page = {
     } else if (graph) {
       screen.show({ figure: drawGraph(n, pairsOf(numbers)) });
     } else if (numbers) {
-      screen.show({ figure: drawWalk(n, walkOf(numbers, drawn === 1)) });
+      const figure = drawWalk(n, walkOf(numbers, drawn === 1));
+      figure.dataset.figure = String(++figuresDrawn);
+      screen.show({ figure });
     }
   },
   exited(status) {
@@ -262,13 +289,20 @@ byId("end-input").addEventListener("click", () => {
 byId("copy-link").addEventListener("click", () => copyLink(byId("copied")));
 
 // Copies the page's address, which holds the session, to the clipboard; where the clipboard
-// cannot be had, shows the address to be copied by hand.
+// cannot be had, shows the address in a field of its own, selected for copying by hand, which
+// scrolls within itself however long the address.
 async function copyLink(status) {
+  const field = byId("link-field");
   try {
     await navigator.clipboard.writeText(location.href);
     status.textContent = "Link copied.";
+    field.hidden = true;
   } catch {
-    status.textContent = `Copy this link: ${location.href}`;
+    status.textContent = "Copy this link:";
+    field.value = location.href;
+    field.hidden = false;
+    field.focus();
+    field.select();
   }
 }
 
@@ -279,7 +313,7 @@ byId("start-again").addEventListener("click", () => {
 
 // An address changed by hand starts its session afresh.
 window.addEventListener("hashchange", () => {
-  if (location.hash !== fragmentOf(sent)) {
+  if (location.hash !== fragmentOf(sent, stepShown)) {
     location.reload();
   }
 });

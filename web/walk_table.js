@@ -155,7 +155,9 @@ function codeLine(walk, at) {
 }
 
 // Previous and Next buttons, and the arrow keys while the figure has the focus, that move the
-// drawing and the table through the walk; it starts before step 1, with the whole tree.
+// drawing and the table through the walk; it starts before step 1, with the whole tree. Each
+// move is told by a "walkstep" event from the figure, with the step's name ("0" to "last"); a
+// "walkgo" event to the figure, with a step's name, shows that step.
 export function stepControl(figure, svg, table, walk) {
   const control = document.createElement("div");
   control.className = "step-control";
@@ -178,7 +180,9 @@ export function stepControl(figure, svg, table, walk) {
     const now = codeLine(walk, at);
     code.replaceWith(now);
     code = now;
+    figure.dispatchEvent(new CustomEvent("walkstep", { bubbles: true, detail: figure.dataset.currentStep }));
   };
+  figure.addEventListener("walkgo", (event) => go(event.detail === "last" ? last : Number(event.detail)));
   previous.addEventListener("click", () => go(at - 1));
   next.addEventListener("click", () => go(at + 1));
   figure.tabIndex = 0;
