@@ -56,7 +56,9 @@ const right = Math.max(...[...range.getClientRects()].map((r) => r.right));
 const clipped = [...view.querySelectorAll("*")].filter((node) => {
   if (node.closest("svg")) return false; // a drawing is checked on its own
   const style = getComputedStyle(node);
-  const clips = style.overflow !== "visible" || style.contain !== "none" ||
+  // A box that scrolls shows all it holds; one that hides or contains its overflow may not.
+  const clips = ["hidden", "clip"].includes(style.overflowX) ||
+    ["hidden", "clip"].includes(style.overflowY) || style.contain !== "none" ||
     style.contentVisibility !== "visible";
   return clips && (node.scrollWidth > node.clientWidth + 1 || node.scrollHeight > node.clientHeight + 1);
 });
@@ -324,6 +326,66 @@ return {shown: !field.hidden, value: field.value, focused: document.activeElemen
         selected: field.selectionStart === 0 && field.selectionEnd === field.value.length,
         widened: document.documentElement.scrollWidth > innerWidth};
 """
+
+
+# What of the last figure's step is in view, inside the window and every box that scrolls.
+STEP_IN_VIEW = """
+const figure = [...document.querySelectorAll("#console figure[data-figure]")].pop();
+const visible = (node) => {
+  if (!node) return null;
+  const r = node.getBoundingClientRect();
+  let box = {left: 0, top: 0, right: innerWidth, bottom: innerHeight};
+  for (let up = node.parentElement; up; up = up.parentElement) {
+    const style = getComputedStyle(up);
+    if (style.overflowX === "visible" && style.overflowY === "visible") continue;
+    const b = up.getBoundingClientRect();
+    const left = b.left + up.clientLeft, top = b.top + up.clientTop;
+    box = {left: Math.max(box.left, left), top: Math.max(box.top, top),
+           right: Math.min(box.right, left + up.clientWidth),
+           bottom: Math.min(box.bottom, top + up.clientHeight)};
+  }
+  return r.left >= box.left - 1 && r.right <= box.right + 1 && r.top >= box.top - 1 &&
+    r.bottom <= box.bottom + 1;
+};
+const marked = figure.querySelector('svg [data-state="lowest"], svg [data-vertex][data-state="leaf"], ' +
+  'svg [data-vertex][data-state="free"]');
+return {step: figure.dataset.currentStep, control: visible(figure.querySelector(".step-control")),
+        sentence: visible(figure.querySelector(".step-control [role=status]")),
+        vertex: visible(marked), row: visible(figure.querySelector("tr.current"))};
+"""
+
+
+def check_step_in_view(driver, url, shots):
+    """After every move, the step's control, sentence and marked vertex are in view, at a
+    phone's size, a laptop's and a laptop's at 200% zoom; at the laptop's, its table row too."""
+    rng = random.Random(27)
+    path = "".join(f"{v}\n{v + 1}\n" for v in range(1, 60))
+    sessions = {"example": "1\n7\n1\n4\n2\n4\n4\n5\n3\n5\n5\n6\n6\n7\n",
+                "path of 60": f"1\n60\n{path}",
+                "caterpillar of 60": code_session([[2 + k // 3 for k in range(58)]]),
+                "random code of 60": code_session([[rng.randint(1, 60) for _ in range(58)]])}
+    moves = ["next", "next", "next", "previous", Keys.ARROW_RIGHT, Keys.ARROW_DOWN, Keys.ARROW_LEFT,
+             Keys.END, Keys.ARROW_LEFT, Keys.HOME]
+    for size, (width, height) in {**SIZES, "laptop at 200%": (683, 384)}.items():
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": size == "phone"})
+        for name, typed in sessions.items():
+            open_page(driver, url)
+            paste(driver, typed)
+            figure = driver.find_elements(By.CSS_SELECTOR, "#console figure[data-figure]")[-1]
+            for move in moves:
+                if move in ("next", "previous"):
+                    figure.find_element(By.CSS_SELECTOR, f"[data-move={move}]").click()
+                else:
+                    driver.execute_script("arguments[0].focus({preventScroll: true})", figure)
+                    ActionChains(driver).send_keys(move).perform()
+                seen = driver.execute_script(STEP_IN_VIEW)
+                out = [part for part in ("control", "sentence", "vertex") if seen[part] is False]
+                if size == "laptop" and seen["row"] is False:
+                    out.append("row")
+                check(not out, f"{size}, {name}, step {seen['step']}: out of view: {out}")
+            driver.save_screenshot(str(shots / f"{size.replace(' ', '-').replace('%', '')}-{name.replace(' ', '-')}-steps.png"))
+    resize(driver, "laptop")
 
 
 def check_links(driver, url, size):
@@ -740,6 +802,7 @@ def main():
         resize(driver, "laptop")
         check_transcripts(driver, url, pathlib.Path(transcripts))
         check_pictures(driver, url, shots)
+        check_step_in_view(driver, url, shots)
         check_markup_and_huge_counts(driver, url)
         check_hostile_address(driver, url)
         check_from_disk(driver, site, readme)

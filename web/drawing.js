@@ -48,12 +48,37 @@ export function drawWalk(n, walk) {
   caption.textContent = `The tree drawn from vertex ${n}, which is never removed; ${how}.`;
   const view = document.createElement("div");
   view.className = "walk-view";
-  view.append(svg, table);
+  const drawingBox = document.createElement("div");
+  drawingBox.className = "drawing-box";
+  drawingBox.append(svg);
+  const tableBox = document.createElement("div");
+  tableBox.className = "table-box";
+  scrollableByKeyboard(drawingBox, "The drawing, scrolling");
+  scrollableByKeyboard(tableBox, "The table of the walk, scrolling");
+  tableBox.append(table);
+  view.append(drawingBox, tableBox);
   const hint = document.createElement("p");
   hint.className = "hint";
   hint.textContent = STEPPING_KEYS;
   node.append(stepControl(node, svg, table, walk), view, caption, hint);
   return node;
+}
+
+// Makes `box` a stop of the keyboard's tab order, named `name`, while, and only while, what it
+// holds is larger than it, so that it can then be scrolled by keyboard too.
+function scrollableByKeyboard(box, name) {
+  new ResizeObserver(() => {
+    const scrolls = box.scrollHeight > box.clientHeight + 1 || box.scrollWidth > box.clientWidth + 1;
+    if (scrolls) {
+      box.tabIndex = 0;
+      box.setAttribute("role", "group");
+      box.setAttribute("aria-label", name);
+    } else {
+      for (const attribute of ["tabindex", "role", "aria-label"]) {
+        box.removeAttribute(attribute);
+      }
+    }
+  }).observe(box);
 }
 
 // The drawing of the tree on n vertices whose edges are given in the order the walk removes

@@ -2,6 +2,8 @@
 // through it, marking the step's leaf and edge, greying what the encoding has already removed
 // or the decoding has not joined yet, and saying each step in one sentence.
 
+import { keepInView } from "./keep_in_view.js";
+
 const HEADINGS = {
   encoding: ["Step", "Leaves", "Lowest leaf", "Written down", "What changes"],
   decoding: ["Step", "Entry", "Not yet used, not in the rest of the code", "Lowest", "Edge made", "What changes"],
@@ -180,6 +182,7 @@ export function stepControl(figure, svg, table, walk) {
     const now = codeLine(walk, at);
     code.replaceWith(now);
     code = now;
+    keepInView(figure, figure.closest("#console") ?? document.scrollingElement);
     figure.dispatchEvent(new CustomEvent("walkstep", { bubbles: true, detail: figure.dataset.currentStep }));
   };
   figure.addEventListener("walkgo", (event) => go(event.detail === "last" ? last : Number(event.detail)));
