@@ -11,10 +11,12 @@ buttons, and accessibility (axe-core, and what reaches a screen reader). Serves 
 
 Usage: browser_test.py SITE TRANSCRIPTS SCREENSHOTS AXE README
 """
+import base64
 import pathlib
 import random
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -386,6 +388,44 @@ def check_step_in_view(driver, url, shots):
                 check(not out, f"{size}, {name}, step {seen['step']}: out of view: {out}")
             driver.save_screenshot(str(shots / f"{size.replace(' ', '-').replace('%', '')}-{name.replace(' ', '-')}-steps.png"))
     resize(driver, "laptop")
+
+
+def printed(driver, paper, shots):
+    """The page printed on `paper` ("A4" or "Letter"): the text of each page of the PDF."""
+    inches = {"A4": (8.27, 11.69), "Letter": (8.5, 11)}[paper]
+    pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
+        "paperWidth": inches[0], "paperHeight": inches[1], "printBackground": True})["data"])
+    path = shots / f"printed-{paper}.pdf"
+    path.write_bytes(pdf)
+    text = subprocess.run(["pdftotext", "-layout", "-enc", "UTF-8", str(path), "-"], check=True,
+                          capture_output=True, text=True).stdout
+    return text.split("\f")
+
+
+def check_print(driver, url, shots):
+    """Printed on A4 and Letter: every line the console keeps, every figure of a walk whole on
+    one page with its sentence and table, and nothing to type into and no button."""
+    line = open_page(driver, url)
+    type_numbers(line, driver, "2 10 10 10 10 1 1 2 3 3 9 9 1 4 1 2 2 3 1 3")
+    paste(driver, "1\n7\n1\n4\n2\n4\n4\n5\n3\n5\n5\n6\n6\n7\n")
+    figure = driver.find_elements(By.CSS_SELECTOR, "#console figure[data-figure]")[-1]
+    for _ in range(3):
+        figure.find_element(By.CSS_SELECTOR, "[data-move=next]").click()
+    seen = console(driver)["seen"]
+    lines = [" ".join(each.split()) for each in seen.split("\n") if each.strip()]
+    for paper in ("A4", "Letter"):
+        pages = printed(driver, paper, shots)
+        whole = " ".join(" ".join(pages).split())
+        missing = [each for each in lines if each not in whole]
+        check(not missing, f"{paper}: every line of the console is printed (missing {missing[:3]})")
+        for word in ("Your input", "Copy link", "End input", "Previous step", "Next step"):
+            check(word not in whole, f"{paper}: {word!r} is not printed")
+        figures = [("The tree drawn from vertex 12", "Before step 1: the vertices", "the two vertices still unused"),
+                   ("The tree drawn from vertex 7", "Step 3 of 5: the leaves are 3, 4 and 7",
+                    "the two vertices left, 6 and 7")]
+        for parts in figures:
+            on = [k for k, page in enumerate(pages) if all(part in " ".join(page.split()) for part in parts)]
+            check(on, f"{paper}: the figure of {parts[0]!r} is printed whole on one page")
 
 
 def check_links(driver, url, size):
@@ -803,6 +843,7 @@ def main():
         check_transcripts(driver, url, pathlib.Path(transcripts))
         check_pictures(driver, url, shots)
         check_step_in_view(driver, url, shots)
+        check_print(driver, url, shots)
         check_markup_and_huge_counts(driver, url)
         check_hostile_address(driver, url)
         check_from_disk(driver, site, readme)
