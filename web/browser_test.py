@@ -143,6 +143,26 @@ const observer = new MutationObserver((records) => {
 regions.forEach((region) => observer.observe(region, {childList: true, characterData: true, subtree: true}));
 """
 
+# Under forced colours: the current row's outline width, the marked vertex's ring width, and the
+# contrast of every edge's line against the console's background.
+FORCED_MARKS = """
+const figure = [...document.querySelectorAll("#console figure[data-figure]")].pop();
+const rgb = (text) => text.match(/[\\d.]+/g).slice(0, 3).map(Number);
+const luminance = ([r, g, b]) => [r, g, b].map((c) => {
+  c /= 255; return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+}).reduce((sum, c, k) => sum + c * [0.2126, 0.7152, 0.0722][k], 0);
+const contrast = (a, b) => {
+  const [x, y] = [luminance(rgb(a)), luminance(rgb(b))].sort((p, q) => q - p);
+  return (x + 0.05) / (y + 0.05);
+};
+const background = getComputedStyle(document.getElementById("console")).backgroundColor;
+const row = getComputedStyle(figure.querySelector("tr.current"));
+return {row: row.outlineStyle === "none" ? 0 : parseFloat(row.outlineWidth),
+        vertex: parseFloat(getComputedStyle(figure.querySelector('[data-state="lowest"] circle')).strokeWidth),
+        edges: [...figure.querySelectorAll("[data-edge] line")].map((line) =>
+          Math.round(contrast(getComputedStyle(line).stroke, background) * 10) / 10)};
+"""
+
 RUN_AXE = """
 const done = arguments[arguments.length - 1];
 axe.run(document).then((result) => done(result.violations.map(
@@ -733,6 +753,19 @@ def check_accessible(driver, url, axe, size, shots):
     check(code is not None and len(code.group(0)) <= 1000 and shown + int(code.group(1)) == 398,
           f"{size}: a 398-entry code is heard whole, shortened in its middle ({heard[-300:]!r})")
     violations("after a drawing")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+        "features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+    violations("in dark mode, after a drawing")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+        "features": [{"name": "prefers-color-scheme", "value": "light"},
+                     {"name": "forced-colors", "value": "active"}]})
+    figure = driver.find_elements(By.CSS_SELECTOR, "#console figure[data-figure]")[-1]
+    for _ in range(3):
+        figure.find_element(By.CSS_SELECTOR, "[data-move=next]").click()
+    forced = driver.execute_script(FORCED_MARKS)
+    check(forced["row"] >= 3 and forced["vertex"] >= 4 and min(forced["edges"]) >= 3,
+          f"{size}: under forced colours the row, the marked vertex and every edge stand out {forced}")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
     paste(driver, code_session([[k % 500 + 1 for k in range(498)]]))
     violations("after a 500-vertex printout")
     driver.save_screenshot(str(shots / f"{size}-500.png"))
