@@ -48,13 +48,20 @@ return {out, err, seen, state: view.dataset.state, status: view.dataset.status ?
 
 
 # Whether every character of the console can be scrolled into view: no block clips its text,
-# and the console's scrolling reaches the right end of its widest line.
+# and the console's scrolling reaches the right end of its widest line outside the boxes that
+# scroll on their own.
 ALL_READABLE = """
 const view = document.getElementById("console");
 const box = view.getBoundingClientRect();
+// A matrix scrolls sideways in a box of its own, checked below as any box is.
 const range = document.createRange();
-range.selectNodeContents(view);
-const right = Math.max(...[...range.getClientRects()].map((r) => r.right));
+let right = 0;
+const walker = document.createTreeWalker(view, NodeFilter.SHOW_TEXT);
+for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+  if (node.parentElement.closest(".matrix, figure")) continue;
+  range.selectNodeContents(node);
+  for (const r of range.getClientRects()) right = Math.max(right, r.right);
+}
 const clipped = [...view.querySelectorAll("*")].filter((node) => {
   if (node.closest("svg")) return false; // a drawing is checked on its own
   const style = getComputedStyle(node);
@@ -448,6 +455,55 @@ def check_print(driver, url, shots):
             check(on, f"{paper}: the figure of {parts[0]!r} is printed whole on one page")
 
 
+# How the console lays out at a narrow width: whether the page or the console scrolls sideways,
+# whether every line outside a matrix wraps within the console, and, for each matrix, whether
+# its rows stay whole (no row taller than a line) and whether its box scrolls sideways.
+REFLOW = """
+const view = document.getElementById("console");
+const lineHeight = parseFloat(getComputedStyle(view).lineHeight);
+const outside = [...view.querySelectorAll(":scope > .chunk")];
+const matrices = [...view.querySelectorAll(".matrix")].map((box) => {
+  const rows = [];
+  const walker = document.createTreeWalker(box, NodeFilter.SHOW_TEXT);
+  const range = document.createRange();
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    let start = 0;
+    for (const line of node.data.split("\\n")) {
+      if (line.trim()) {
+        range.setStart(node, start); range.setEnd(node, start + line.length);
+        rows.push(range.getBoundingClientRect().height);
+      }
+      start += line.length + 1;
+    }
+  }
+  return {whole: rows.every((h) => h < 1.5 * lineHeight), scrolls: box.scrollWidth > box.clientWidth};
+});
+return {page: document.documentElement.scrollWidth > innerWidth,
+        console: view.scrollWidth > view.clientWidth + 1,
+        unwrapped: outside.filter((chunk) => chunk.scrollWidth > chunk.clientWidth + 1).length,
+        matrices};
+"""
+
+
+def check_reflow(driver, url, shots):
+    """At 320 px wide the page never scrolls sideways: every line wraps within the console but a
+    matrix's, whose box scrolls sideways, its rows whole under their heading."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": 320, "height": 568, "deviceScaleFactor": 1, "mobile": True})
+    open_page(driver, url)
+    path = "".join(f"{v}\n{v + 1}\n" for v in range(1, 30))
+    state = paste(driver, f"1\n30\n{path}2\n3\n4\n4\n4\n")
+    laid = driver.execute_script(REFLOW)
+    check(laid["page"] is False and laid["console"] is False and laid["unwrapped"] == 0 and
+          [m["whole"] for m in laid["matrices"]] == [True, True] and
+          laid["matrices"][0]["scrolls"],
+          f"320 px: lines wrap, and matrices scroll sideways whole {laid}")
+    check("The Pruefer Code is ( " + " ".join(str(v) for v in range(2, 30)) + " )\n" in state["out"],
+          "320 px: standard output stays what the program wrote")
+    driver.save_screenshot(str(shots / "narrow-320.png"))
+    resize(driver, "laptop")
+
+
 def check_links(driver, url, size):
     """A link names a figure and its step, with no history entry per step, and opens at it;
     where the clipboard is refused, Copy link shows the address in a field that fits."""
@@ -491,7 +547,8 @@ def check_readable(driver, url, size, shots):
       const matrix = [...view.querySelectorAll(".chunk")]
         .find((chunk) => chunk.textContent.includes("following matrix"));
       view.scrollTop += matrix.getBoundingClientRect().top - view.getBoundingClientRect().top;
-      view.scrollLeft = view.scrollWidth;""")
+      const box = matrix.closest(".matrix");
+      box.scrollLeft = box.scrollWidth;""")
     time.sleep(0.2)
     driver.save_screenshot(str(shots / f"{size}-matrix-scrolled.png"))
     check_selection(driver, size)
@@ -877,6 +934,7 @@ def main():
         check_pictures(driver, url, shots)
         check_step_in_view(driver, url, shots)
         check_print(driver, url, shots)
+        check_reflow(driver, url, shots)
         check_markup_and_huge_counts(driver, url)
         check_hostile_address(driver, url)
         check_from_disk(driver, site, readme)

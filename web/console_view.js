@@ -4,6 +4,8 @@
 // and only about the last million characters are kept: of a longer printout the rest is never
 // shown at all.
 
+import { scrollableByKeyboard } from "./scroll_box.js";
+
 const KEPT = 1_000_000; // characters of console text kept; older ones are dropped
 // A block of console text, laid out on its own, is closed at the first line end past either of
 // these, so that what the browser lays out as text arrives is little more than what is in view.
@@ -24,12 +26,23 @@ const decoder = new TextDecoder();
 const typedDecoder = new TextDecoder();
 
 // About the characters of text a piece shows: bytes of output, a typed line (as { typed }, its
-// bytes) or an error; a figure shows none that counts.
+// bytes) or an error; a figure, and where a matrix's printout starts or ends, show none.
 function lengthOf(piece) {
   if (piece instanceof Uint8Array) {
     return piece.length;
   }
-  return piece.typed ? piece.typed.length : piece.figure ? 0 : piece.textContent.length;
+  if (piece.figure || piece.matrix) {
+    return 0;
+  }
+  return piece.typed ? piece.typed.length : piece.textContent.length;
+}
+
+// The box a matrix's printout is shown in; it scrolls sideways on its own, by keyboard too.
+function matrixBox() {
+  const node = document.createElement("div");
+  node.className = "matrix";
+  scrollableByKeyboard(node, "The matrix, scrolling sideways");
+  return node;
 }
 
 function typedLine(bytes) {
@@ -51,6 +64,7 @@ export class ConsoleView {
     this.painting = false;
     this.shown = 0; // characters of text in the console
     this.chunk = null; // the block that takes the next text
+    this.matrix = null; // the box of the matrix being printed, which takes its blocks
     this.lastPaint = 0;
   }
 
@@ -72,7 +86,8 @@ export class ConsoleView {
     this.view.replaceChildren();
   }
 
-  // Queues bytes of output, a typed line (as { typed }), an error, or a figure (as { figure }).
+  // Queues bytes of output, a typed line (as { typed }), an error, a figure (as { figure }), or
+  // where a matrix's printout starts or ends (as { matrix: "start" } or { matrix: "end" }).
   show(piece) {
     this.pending.push(piece);
     this.pendingLength += lengthOf(piece);
@@ -110,23 +125,29 @@ export class ConsoleView {
     this.idle();
   }
 
-  // Shows one piece.
+  // Shows one piece. A matrix's printout goes into a box of its own, which scrolls sideways as
+  // one block, its rows unwrapped under their heading; all other text wraps in the console.
   append(piece) {
-    if (piece.figure) {
+    if (piece.figure || piece.matrix) {
       if (this.chunk) {
         this.closeChunk();
       }
-      this.view.append(piece.figure);
+      if (piece.figure) {
+        this.view.append(piece.figure);
+      } else {
+        this.matrix = piece.matrix === "start" ? this.view.appendChild(matrixBox()) : null;
+      }
       return;
     }
     if (piece.typed) {
       piece = typedLine(piece.typed);
     }
     const text = piece instanceof Uint8Array ? decoder.decode(piece) : piece.textContent;
-    if (this.chunk === null || this.chunk.node !== this.view.lastElementChild) {
+    const container = this.matrix ?? this.view;
+    if (this.chunk === null || this.chunk.node !== container.lastElementChild) {
       this.chunk = { node: document.createElement("div"), length: 0, lines: 0, widest: 0, line: 0 };
       this.chunk.node.className = "chunk";
-      this.view.append(this.chunk.node);
+      container.append(this.chunk.node);
     }
     this.chunk.node.append(piece instanceof Uint8Array ? text : piece);
     this.shown += text.length;
@@ -168,10 +189,16 @@ export class ConsoleView {
     this.view.replaceChildren();
     this.shown = 0;
     this.chunk = null;
+    // Whether what is kept starts inside a matrix's printout.
+    let inMatrix = this.matrix !== null;
+    this.matrix = null;
     let dropped = 0;
     while (excess > 0 && dropped < this.pending.length) {
       const first = this.pending[dropped];
       const length = lengthOf(first);
+      if (first.matrix) {
+        inMatrix = first.matrix === "start";
+      }
       if (!(first instanceof Uint8Array) || length <= excess) {
         dropped += 1;
         this.pendingLength -= length;
@@ -184,20 +211,29 @@ export class ConsoleView {
       }
     }
     this.pending.splice(0, dropped);
+    if (inMatrix) {
+      this.pending.unshift({ matrix: "start" });
+    }
     this.noteDropped();
   }
 
-  // Keeps at most about KEPT characters of text, dropping the oldest blocks whole.
+  // Keeps at most about KEPT characters of text, dropping the oldest blocks whole, and of a
+  // matrix longer than that its oldest blocks.
   dropOldest() {
     if (this.shown <= KEPT) {
       return;
     }
-    while (this.shown > KEPT && this.view.childElementCount > 1) {
+    while (this.shown > KEPT) {
       const first = this.view.firstElementChild;
-      if (first.classList.contains("chunk")) {
-        this.shown -= first.textContent.length;
+      const inside = first.classList.contains("matrix") && first.childElementCount > 1;
+      if (!inside && this.view.childElementCount < 2) {
+        break;
       }
-      first.remove();
+      const oldest = inside ? first.firstElementChild : first;
+      if (oldest.classList.contains("chunk") || oldest.classList.contains("matrix")) {
+        this.shown -= oldest.textContent.length;
+      }
+      oldest.remove();
     }
     this.noteDropped();
   }

@@ -5,6 +5,7 @@
 import { RADIUS, layOut } from "./layout.js";
 import { walkTable, stepControl } from "./walk_table.js";
 import { STEPPING_KEYS } from "./narration.js";
+import { scrollableByKeyboard } from "./scroll_box.js";
 
 const SVG = "http://www.w3.org/2000/svg";
 const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
@@ -62,23 +63,6 @@ export function drawWalk(n, walk) {
   hint.textContent = STEPPING_KEYS;
   node.append(stepControl(node, svg, table, walk), view, caption, hint);
   return node;
-}
-
-// Makes `box` a stop of the keyboard's tab order, named `name`, while, and only while, what it
-// holds is larger than it, so that it can then be scrolled by keyboard too.
-function scrollableByKeyboard(box, name) {
-  new ResizeObserver(() => {
-    const scrolls = box.scrollHeight > box.clientHeight + 1 || box.scrollWidth > box.clientWidth + 1;
-    if (scrolls) {
-      box.tabIndex = 0;
-      box.setAttribute("role", "group");
-      box.setAttribute("aria-label", name);
-    } else {
-      for (const attribute of ["tabindex", "role", "aria-label"]) {
-        box.removeAttribute(attribute);
-      }
-    }
-  }).observe(box);
 }
 
 // The drawing of the tree on n vertices whose edges are given in the order the walk removes

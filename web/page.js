@@ -211,12 +211,14 @@ const page = {
   pause,
   matrixComing() {
     narration.matrixComing();
+    screen.show({ matrix: "start" });
   },
   // After a matrix of n vertices, its picture: its walk drawn and tabulated (`drawn` 0 for the
   // encoding's, 1 for the decoding's), the graph of edges that are no tree (2), or a line
   // saying that it is too large to draw.
   matrixShown(n, largest, drawn, numbers) {
     const graph = drawn === 2;
+    screen.show({ matrix: "end" });
     narration.matrixShown(n, n > largest || !numbers ? null : graph ? "graph" : "walk");
     if (n > largest) {
       screen.show({ figure: noDrawing(`This tree has ${n} vertices: too many to draw legibly (at most ${largest}).`) });
