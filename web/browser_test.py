@@ -116,14 +116,31 @@ document.querySelectorAll("#console figure svg").forEach((svg, index) => {
     const l = g.querySelector("line");
     return {name: g.dataset.edge, ends: g.dataset.edge.split("-"), x1: l.x1.baseVal.value,
             y1: l.y1.baseVal.value, x2: l.x2.baseVal.value, y2: l.y2.baseVal.value,
-            label: g.querySelector("text")?.getBBox() ?? null};
+            label: g.querySelector("text")?.getBBox() ?? null,
+            halo: g.querySelector(".halo")?.getBBox() ?? null};
   });
+  const toLine = (p, e) => {
+    const dx = e.x2 - e.x1, dy = e.y2 - e.y1;
+    const t = Math.max(0, Math.min(1, ((p.x - e.x1) * dx + (p.y - e.y1) * dy) / (dx * dx + dy * dy)));
+    return Math.hypot(p.x - e.x1 - t * dx, p.y - e.y1 - t * dy);
+  };
   for (const v of vertices) {
     if (!inside(v.box) || !inside(v.text)) faults.push(`${name}: vertex ${v.v} outside`);
     if (!overlap(v.text, v.box) || v.text.width > v.box.width) faults.push(`${name}: vertex ${v.v}'s number outside its circle`);
   }
   edges.forEach((e, i) => {
     if (e.label && !inside(e.label)) faults.push(`${name}: label of ${e.name} outside`);
+    if (e.label) {
+      const h = e.halo, l = e.label;
+      if (!h || h.x > l.x || h.y > l.y || h.x + h.width < l.x + l.width || h.y + h.height < l.y + l.height)
+        faults.push(`${name}: label of ${e.name} not on a patch that hides the lines beneath`);
+      const centre = {x: l.x + l.width / 2, y: l.y + l.height / 2};
+      const own = toLine(centre, e);
+      for (const other of edges) {
+        if (other !== e && toLine(centre, other) < own + 2)
+          faults.push(`${name}: label of ${e.name} not 2 px nearer its edge than ${other.name}`);
+      }
+    }
     for (const other of edges.slice(i + 1)) {
       if (e.label && other.label && overlap(e.label, other.label)) faults.push(`${name}: labels of ${e.name} and ${other.name} overlap`);
     }

@@ -11,6 +11,7 @@ const SVG = "http://www.w3.org/2000/svg";
 const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
 const LABEL_HEIGHT = 14;
 const LABEL_PADDING = 2; // on either side, for the halo behind a label
+const HALO_EDGE = 1; // the patch behind a label reaches this far past the box it was placed in
 const MARGIN_OF_GRAPH = 4; // around the drawing of a graph that is no tree
 
 function element(name, attributes = {}, text = null) {
@@ -83,9 +84,18 @@ function drawTree(n, order) {
     const to = points.get(next);
     const step = k === order.length - 1 ? "last" : k + 1;
     const edge = element("g", { class: "edge", "data-edge": `${u}-${v}`, "data-step": step });
+    // The label stands on a patch of the background, which hides every line beneath it.
+    const { x, y, width, height } = labels[k];
     edge.append(
       element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }),
-      element("text", { x: labels[k].x, y: labels[k].y }, texts[k]),
+      element("rect", {
+        class: "halo",
+        x: x - width / 2 - HALO_EDGE,
+        y: y - height / 2 - HALO_EDGE,
+        width: width + 2 * HALO_EDGE,
+        height: height + 2 * HALO_EDGE,
+      }),
+      element("text", { x, y }, texts[k]),
     );
     svg.append(edge);
   });

@@ -14,6 +14,7 @@ const WIDEST_LAYERED = 960; // a wider picture in layers is drawn in rings, if t
 const SPREAD = 1.2; // how much a failed layout is spread out before it is tried again
 const TRIES = 30;
 const MARGIN = 4; // around everything drawn
+const NEARER = 2; // a label's centre is at least this much nearer its own edge than any other
 
 // The layout of the tree on `vertices` vertices whose edges are `order` ([leaf, parent] pairs,
 // the edge left over last), with `labels[k]` on edge k, each of size labelSize(text): the
@@ -117,8 +118,8 @@ function verticesClear(at, order) {
 }
 
 // Each edge's label box, placed on its edge where it covers no vertex and no label placed
-// before it, and crosses as few other edges as can be; null when a label finds no place. The
-// widest label is placed first.
+// before it, nearer its own edge than any other by at least NEARER, and crossing as few other
+// edges as can be; null when a label finds no place. The widest label is placed first.
 function placeLabels(at, order, sizes) {
   const boxes = new Array(order.length);
   const segments = order.map(([a, b]) => [at.get(a), at.get(b)]);
@@ -126,7 +127,7 @@ function placeLabels(at, order, sizes) {
   for (const k of turns) {
     let best = null;
     for (const box of candidates(segments[k], sizes[k])) {
-      if (!isFree(box, at, boxes)) {
+      if (!isFree(box, at, boxes) || !nearestToOwn(box, k, segments)) {
         continue;
       }
       const crossed = segments.filter((segment, j) => j !== k && crosses(segment, box)).length;
@@ -164,6 +165,13 @@ function* candidates([from, to], size) {
       };
     }
   }
+}
+
+// Whether the box's centre is nearer segment k than any other segment, by at least NEARER, so
+// that a reader takes the label for its own edge's.
+function nearestToOwn(box, k, segments) {
+  const own = distanceToSegment(box, ...segments[k]) + NEARER;
+  return segments.every((segment, j) => j === k || distanceToSegment(box, ...segment) >= own);
 }
 
 function isFree(box, at, boxes) {
