@@ -624,10 +624,41 @@ def check_drawings(driver, url, size, shots):
     for name, index in (("star", -5), ("random", -1), ("caterpillar", -3)):
         driver.execute_script("arguments[0].scrollIntoView()", figures[index])
         driver.save_screenshot(str(shots / f"{size}-drawing-{name}-60.png"))
+    if size == "laptop":
+        check_fitted(driver)
     rows = [len(figure.find_elements(By.CSS_SELECTOR, "table.walk tbody tr[data-step]"))
             for figure in figures[1:]]
     check(rows == [len(code) + 1 for code in codes],
           f"{size}: each drawing's table has a row per step and one for the edge left over")
+
+
+# Each drawing's scale, and whether it fits its box's width.
+FITTED = """
+return [...document.querySelectorAll("#console figure[data-figure]")].map((figure) => {
+  const svg = figure.querySelector("svg"), box = figure.querySelector(".drawing-box");
+  const width = svg.getBoundingClientRect().width;
+  return {scale: width / Number(svg.getAttribute("width")), fits: width <= box.clientWidth + 1,
+          whole: !figure.querySelector(".see-whole").hidden};
+});
+"""
+
+
+def check_fitted(driver):
+    """At a laptop's size every drawing fits its box, at three quarters of its size at least,
+    and one made smaller can be seen at its full size."""
+    fitted = driver.execute_script(FITTED)
+    faults = [(k, f) for k, f in enumerate(fitted) if not f["fits"] or f["scale"] < 0.749 or
+              f["whole"] != (f["scale"] < 0.999)]
+    check(not faults, f"laptop: every drawing fits at three quarters of its size or more {faults[:3]}")
+    smaller = [k for k, f in enumerate(fitted) if f["scale"] < 0.999]
+    check(smaller, "laptop: some drawing of 60 vertices is made smaller to fit")
+    if smaller:
+        button = driver.find_elements(By.CSS_SELECTOR, "#console figure[data-figure] .see-whole")[smaller[0]]
+        button.click()
+        whole = driver.execute_script(FITTED)[smaller[0]]
+        check(abs(whole["scale"] - 1) < 0.01 and button.get_attribute("aria-pressed") == "true",
+              f"laptop: a drawing made smaller is seen at full size on asking {whole}")
+        button.click()
 
 
 def table_of(driver):

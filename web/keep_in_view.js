@@ -62,3 +62,37 @@ export function keepInView(figure, scroller) {
     window.scrollBy(0, Math.min(bottom - innerHeight + 4, top));
   }
 }
+
+const LEAST_SCALE = 0.75; // a drawing is never shown smaller than this, but to be seen whole
+const GAP = 24; // pixels between the drawing and the table, as the style sheet sets them
+const SCROLL_BAR = 20; // pixels, at most, that a scroll bar takes
+
+// Fits the figure's drawing to the console's width where it is wide enough to show the table
+// beside it: beside the table, scaled down to no less than three quarters where that suffices;
+// else above the table, scaled to the console's width, each in half the room. On a narrow
+// screen the drawing keeps its size and scrolls in its box. A drawing made smaller can be seen
+// at its full size, scrolling, by the figure's "whole" control.
+export function fitDrawing(figure) {
+  const view = figure.querySelector(".walk-view");
+  const svg = view.querySelector(".drawing-box svg");
+  const natural = Number(svg.getAttribute("width"));
+  const room = view.clientWidth;
+  const wide = matchMedia("(min-width: 900px)").matches;
+  // Room beside the table's box, less what a scroll bar of either box may take.
+  const table = Math.min(view.querySelector("table").offsetWidth + SCROLL_BAR, 0.6 * room);
+  const beside = room - table - GAP - SCROLL_BAR;
+  let scale = 1;
+  let stacked = !wide;
+  if (wide && natural > beside) {
+    stacked = natural * LEAST_SCALE > beside;
+    scale = stacked ? Math.max(LEAST_SCALE, Math.min(1, (room - SCROLL_BAR) / natural)) : beside / natural;
+  }
+  const whole = figure.querySelector(".see-whole");
+  whole.hidden = scale === 1 && whole.getAttribute("aria-pressed") !== "true";
+  if (whole.getAttribute("aria-pressed") === "true") {
+    scale = 1;
+  }
+  view.classList.toggle("stacked", stacked);
+  svg.style.width = `${natural * scale}px`;
+  svg.style.height = "auto";
+}

@@ -2,7 +2,7 @@
 // through it, marking the step's leaf and edge, greying what the encoding has already removed
 // or the decoding has not joined yet, and saying each step in one sentence.
 
-import { keepInView } from "./keep_in_view.js";
+import { fitDrawing, keepInView } from "./keep_in_view.js";
 
 const HEADINGS = {
   encoding: ["Step", "Leaves", "Lowest leaf", "Written down", "What changes"],
@@ -167,7 +167,15 @@ export function stepControl(figure, svg, table, walk) {
   const next = cell("button", "Next step", { type: "button", "data-move": "next" });
   const status = cell("p", "", { role: "status" });
   let code = codeLine(walk, 0);
-  control.append(previous, next, status, code);
+  // Shown where the drawing is made smaller to fit: the drawing at its full size, scrolling.
+  const whole = cell("button", "Drawing at full size", { type: "button", class: "see-whole", "aria-pressed": "false" });
+  whole.hidden = true;
+  whole.addEventListener("click", () => {
+    whole.setAttribute("aria-pressed", String(whole.getAttribute("aria-pressed") !== "true"));
+    fitDrawing(figure);
+  });
+  control.append(previous, next, status, code, whole);
+  new ResizeObserver(() => fitDrawing(figure)).observe(figure);
   const last = walk.steps.length + 1;
   let at = 0;
   const go = (to) => {
