@@ -2,7 +2,7 @@
 // for a matrix one sentence, so that a long printout is announced, not read out.
 
 const decoder = new TextDecoder();
-const KEPT_UNHEARD = 10_000; // characters; of a longer text only the end would be heard
+const KEPT_UNHEARD = 10_000; // characters; of a longer text only its last lines would be heard
 
 // How a drawing of a walk is stepped through, said when one appears and shown with it.
 export const STEPPING_KEYS =
@@ -22,6 +22,18 @@ function shortened(line, most) {
   return [...words.slice(0, head), `… ${left.length} more ${what} …`, ...words.slice(tail)].join(" ");
 }
 
+// The last lines of `text` that fit in `most` characters, dropping older ones whole; the line
+// still being written and the last whole line before it are always kept, however long, so
+// that a long line is later shortened in its middle, never cut at its head.
+function lastLines(text, most) {
+  const lastEnd = text.lastIndexOf("\n", text.length - 2);
+  let start = text.lastIndexOf("\n", lastEnd - 1) + 1;
+  while (start > 0 && text.length - start < most) {
+    start = text.lastIndexOf("\n", start - 2) + 1;
+  }
+  return text.slice(start);
+}
+
 // What a screen reader is told of the drawing that follows a matrix.
 const FOLLOWING = {
   walk: `A drawing of the tree and its walk follows. ${STEPPING_KEYS}\n`,
@@ -39,7 +51,7 @@ export class Narration {
     if (!this.inMatrix) {
       this.unheard += decoder.decode(bytes);
       if (this.unheard.length > 2 * KEPT_UNHEARD) {
-        this.unheard = this.unheard.slice(-KEPT_UNHEARD);
+        this.unheard = lastLines(this.unheard, KEPT_UNHEARD);
       }
     }
   }
