@@ -1,0 +1,28 @@
+// Exercises on the codings: the code of a tree drawn uniformly from the n^(n-2) labelled trees
+// on n vertices, from a seed, so that the same seed gives the same exercise everywhere.
+#pragma once
+
+#include <cstdint>
+
+#include "tree/decoding.hpp"
+
+namespace pruefer {
+
+// Numbers drawn from a seed by the program's own generator (SplitMix64), which gives the same
+// numbers on every platform, unlike the standard library's distributions.
+class SeededDraw {
+ public:
+  explicit SeededDraw(std::uint64_t seed) : state_(seed) {}
+  // A number drawn uniformly from 0 to bound - 1; bound > 0.
+  std::uint32_t below(std::uint32_t bound);
+
+ private:
+  std::uint64_t next();
+  std::uint64_t state_;
+};
+
+// The code array of the exercise of `seed` on n vertices (n >= 2): each of the n - 2 entries
+// drawn uniformly from 1 to n, so that its tree is drawn uniformly from all labelled trees.
+CodeArray exerciseCode(Vertex n, std::uint64_t seed);
+
+}  // namespace pruefer
