@@ -28,19 +28,6 @@ EM_JS(void, tellMatrixShown, (int n, int largest, int drawn, const std::int32_t*
                                 numbers ? HEAP32.slice(numbers >> 2, (numbers >> 2) + size) : null);
       });
 
-// The walk as numbers: for each step its leaf, its entry, the number of its choices and the
-// choices; then the edge left over.
-std::vector<std::int32_t> numbersOf(const Walk& walk) {
-  std::vector<std::int32_t> numbers;
-  for (const WalkStep& step : walk.steps) {
-    numbers.insert(numbers.end(),
-                   {step.leaf, step.entry, static_cast<Vertex>(step.choices.size())});
-    numbers.insert(numbers.end(), step.choices.begin(), step.choices.end());
-  }
-  numbers.insert(numbers.end(), {walk.lastLow, walk.lastHigh});
-  return numbers;
-}
-
 // The edges of the matrix, each as its two ends, lower first, row by row.
 std::vector<std::int32_t> edgesOf(const AdjacencyMatrix& matrix) {
   std::vector<std::int32_t> numbers;

@@ -3,16 +3,36 @@
 // (which turns every comma within a line into %2C): "#typed=1,7,1,4," is 1, 7, 1 and 4, each
 // with its line end. The last field is what was sent without a line end, usually nothing. A
 // figure stepped through adds its number and its step: "&figure=1&step=4". Percent-encoding
-// turns every "&" within a line into %26, so the first "&" ends the typed lines.
+// turns every "&" within a line into %26, so the first "&" ends the typed lines. The exercise
+// of the practice comes last, "&practise=encoding,7,42", or alone, "#practise=encoding,7,42",
+// where nothing was typed.
 
 const KEY = "#typed=";
-const MARK = /^&figure=([1-9][0-9]{0,5})&step=([0-9]{1,3}|last)$/;
+const MARK = /^&figure=([1-9][0-9]{0,5})&step=([0-9]{1,3}|last)(&practise=.*)?$/;
+const PRACTICE = /(?:^#|&)practise=(encoding|decoding),([0-9]{1,2}),([0-9]{1,10})$/;
+const LAST_SEED = 2 ** 32 - 1;
 
-// The address fragment that holds `typed`, all the text sent so far, and `at`, the figure and
-// the step last shown ({ figure, step }), if any.
-export function fragmentOf(typed, at = null) {
+// The address fragment that holds `typed`, all the text sent so far, `at`, the figure and the
+// step last shown ({ figure, step }), if any, and the practice's exercise ({ direction, n,
+// seed }), if any.
+export function fragmentOf(typed, at = null, practice = null) {
+  const exercise = practice ? `practise=${practice.direction},${practice.n},${practice.seed}` : "";
+  if (typed === "" && !at && practice) {
+    return `#${exercise}`;
+  }
   const mark = at ? `&figure=${at.figure}&step=${at.step}` : "";
-  return KEY + typed.split("\n").map(encodeURIComponent).join(",") + mark;
+  return KEY + typed.split("\n").map(encodeURIComponent).join(",") + mark + (practice ? `&${exercise}` : "");
+}
+
+// The practice's exercise a fragment names ({ direction, n, seed }), or null, where it names
+// none or one out of range: from `fewest` to `most` vertices, and a seed of 32 bits.
+export function practiceIn(fragment, fewest, most) {
+  const found = PRACTICE.exec(fragment);
+  if (!found) {
+    return null;
+  }
+  const [n, seed] = [Number(found[2]), Number(found[3])];
+  return n >= fewest && n <= most && seed <= LAST_SEED ? { direction: found[1], n, seed } : null;
 }
 
 // The figure and the step a fragment marks ({ figure, step }, both strings), or null.

@@ -434,12 +434,12 @@ def check_step_in_view(driver, url, shots):
     resize(driver, "laptop")
 
 
-def printed(driver, paper, shots):
+def printed(driver, paper, shots, name="printed"):
     """The page printed on `paper` ("A4" or "Letter"): the text of each page of the PDF."""
     inches = {"A4": (8.27, 11.69), "Letter": (8.5, 11)}[paper]
     pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
         "paperWidth": inches[0], "paperHeight": inches[1], "printBackground": True})["data"])
-    path = shots / f"printed-{paper}.pdf"
+    path = shots / f"{name}-{paper}.pdf"
     path.write_bytes(pdf)
     text = subprocess.run(["pdftotext", "-layout", "-enc", "UTF-8", str(path), "-"], check=True,
                           capture_output=True, text=True).stdout
@@ -835,6 +835,160 @@ def check_buttons(driver, url, size):
           f"{size}: End input sends the typed line whole, then ends the input")
 
 
+# What the practice shows: the exercise, its steps and their results, the words said, the
+# drawing's marked vertices and its edges, and the summary.
+PRACTICE = """
+const exercise = document.querySelector("#practise [data-exercise]");
+const marks = {};
+for (const vertex of exercise.querySelectorAll(".practice-drawing [data-vertex][data-state]")) {
+  (marks[vertex.dataset.state] ??= []).push(vertex.dataset.vertex);
+}
+Object.values(marks).forEach((vertices) => vertices.sort((a, b) => a - b));
+const summary = exercise.querySelector("[data-summary]");
+return {direction: exercise.dataset.direction, n: exercise.dataset.n, seed: exercise.dataset.seed,
+        code: exercise.querySelector("[data-code]")?.textContent ?? null,
+        results: [...exercise.querySelectorAll(".practice-steps [data-step]")]
+          .map((step) => step.dataset.result ?? ""),
+        said: [...exercise.querySelector("[role=status]").children].map((p) => p.textContent).join(" "),
+        level: exercise.querySelector("[data-hint-level]")?.dataset.hintLevel ?? null,
+        marks, edges: exercise.querySelectorAll(".practice-drawing [data-edge]").length,
+        summary: summary && [summary.dataset.rightFirstTime, summary.dataset.hints, summary.textContent],
+        walk: exercise.querySelectorAll("figure table.walk").length,
+        focus: document.activeElement.id || document.activeElement.textContent,
+        hash: location.hash};
+"""
+
+# Exercises pinned by their seed, as the coding core draws them on every platform, each worked
+# by keyboard: the answers typed ("?" asks for a hint), the results of the steps, and the summary
+# (steps right at the first try, hints).
+PRACTICE_CASES = [
+    ("encoding", 7, 1, ["3", "?", "1", "7", "1", "4", "4"], ["right"] * 5, ["4", "2"]),
+    ("decoding", 7, 1, ["?", "?", "?", "4", "2", "3", "5", "1", "6", "7 4"], ["right"] * 6, ["5", "3"]),
+    ("decoding", 12, 4294967295, [], [""], None),
+]
+
+# After the k-th answer or hint of a case above: the hint's level, the drawing's marks, how many
+# edges it draws, words said, and the screenshot taken then.
+PRACTICE_STEPS = {
+    ("encoding", 0): ("1", {}, 6, "Not 3. Find the leaves", "wrong"),
+    ("encoding", 1): ("2", {"leaf": ["2", "3", "5", "6"]}, 6, "The leaves are 2, 3, 5 and 6", "hint"),
+    ("encoding", 2): (None, {"removed": ["2"]}, 6, "Right: the lowest leaf, 2, is removed", None),
+    ("decoding", 0): ("1", {"entry": ["1"]}, 0, "Find the vertices not yet used", None),
+    ("decoding", 1): ("2", {"entry": ["1"], "free": ["2", "3", "5", "6"]}, 0, "are 2, 3, 5 and 6", None),
+    ("decoding", 2): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0,
+                      "The lowest of them is 2", "hint"),
+    ("decoding", 3): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0, "Not 4.", "wrong"),
+    ("decoding", 4): (None, {"used": ["2"], "entry": ["7"]}, 1, "Right: 2 is joined to entry 1.", None),
+    ("decoding", 9): (None, {"used": ["1", "2", "3", "5", "6"]}, 6, "Right: the edge left over is 4–7.", None),
+}
+
+
+def check_practice(driver, url, axe, size, shots):
+    """Exercises in both directions worked by keyboard, checked, hinted and summed up."""
+    for direction, n, seed, typed, results, summary in PRACTICE_CASES:
+        driver.get(f"{url}#practise={direction},{n},{seed}")
+        settled(driver)
+        before = console(driver)["out"]
+        field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
+        for k, answer in enumerate(typed):
+            if answer == "?":
+                field.send_keys(Keys.TAB, Keys.TAB, Keys.ENTER)  # past Check, to Hint
+            else:
+                field.send_keys(answer + Keys.ENTER)
+            now = driver.execute_script(PRACTICE)
+            if (direction, k) in PRACTICE_STEPS:
+                level, marks, edges, said, shot = PRACTICE_STEPS[direction, k]
+                check(now["level"] == level and now["marks"] == marks and now["edges"] == edges
+                      and said in now["said"], f"{size}: {direction}, after {k + 1} answers or hints: {now}")
+                if shot:
+                    driver.save_screenshot(str(shots / f"{size}-practise-{direction}-{shot}.png"))
+        now = driver.execute_script(PRACTICE)
+        check(now["results"] == results and (now["summary"] and now["summary"][:2]) == summary,
+              f"{size}: {direction} {n} {seed} worked: {now['results']} {now['summary']}")
+        if summary:
+            check(now["walk"] == 1 and now["focus"] == "Another exercise",
+                  f"{size}: the finished walk is tabulated and Another exercise has the focus")
+            driver.save_screenshot(str(shots / f"{size}-practise-{direction}-summary.png"))
+            check(console(driver)["out"] == before, f"{size}: practice leaves the console alone")
+    check(driver.execute_script(PRACTICE)["code"] == "7 10 4 12 9 8 2 10 3 12",
+          f"{size}: a seed gives the code the coding core draws for it on every platform")
+    driver.execute_script(axe)
+    for violation in driver.execute_async_script(RUN_AXE):
+        check(False, f"{size}, practice: {violation}")
+def check_practice_links(driver, url, shots):
+    """A link names the exercises, the same in a fresh browser; a broken one opens the defaults;
+    a new exercise and the next one by keyboard alone; a worksheet made from the seed."""
+    for broken in ("#practise=encoding,99,1", "#practise=decoding,7,4294967296", "#practise=decoding,7,1,5",
+                   '#practise=<img src=x onerror="window.ran=1">'):
+        driver.get(url + broken)
+        settled(driver)
+        now = driver.execute_script(PRACTICE)
+        check(now["direction"] == "encoding" and now["n"] == "7" and not driver.execute_script(
+            "return window.ran || document.querySelector('#practise img') !== null"),
+              f"a broken practice address opens the defaults: {broken}")
+    driver.find_element(By.ID, "practise-size").send_keys("5")
+    ActionChains(driver).send_keys(Keys.TAB, Keys.ENTER).perform()
+    now = driver.execute_script(PRACTICE)
+    check(now["n"] == "5" and now["hash"] == f"#practise=encoding,5,{now['seed']}" and
+          now["focus"] == f"answer-{now['seed']}", f"New exercise, by keyboard: {now}")
+    driver.get(url + "#practise=decoding,7,1")
+    settled(driver)
+    ours = driver.execute_script("return document.querySelector('[data-exercise]').outerHTML")
+    other = start_browser()
+    try:
+        other.get(url + "#practise=decoding,7,1")
+        settled(other)
+        theirs = other.execute_script("return document.querySelector('[data-exercise]').outerHTML")
+        check(ours == theirs, "the same link gives the same exercise in a fresh browser")
+    finally:
+        other.quit()
+    field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
+    for answer in ("2", "3", "5", "1", "6", "4 7"):
+        field.send_keys(answer + Keys.ENTER)
+    ActionChains(driver).send_keys(Keys.ENTER).perform()
+    now = driver.execute_script(PRACTICE)
+    check(now["seed"] == "2" and now["hash"] == "#practise=decoding,7,2" and now["focus"] == "answer-2",
+          f"Another exercise draws the next seed's: {now}")
+    type_numbers(driver.find_element(By.ID, "line"), driver, "1")
+    driver.refresh()
+    seen = settled(driver)["seen"]
+    now = driver.execute_script(PRACTICE)
+    check(now["hash"] == "#typed=1,&practise=decoding,7,2" and now["seed"] == "2" and
+          seen.endswith("(0 to quit): 1\n\nHow many vertices does your tree have?: "),
+          f"the address keeps the session and the exercise together: {now['hash']}")
+    check_worksheet(driver, shots)
+
+
+# Worksheets of the exercises from decoding,7,2: with answers or without, what each shows.
+WORKSHEETS = [
+    (True, ["2", "3", "4"], "The code 6 6 5 6 2. Its tree's edges: 1–6, 2–6, 2–7, 3–6, 4–5 and 5–6", 3),
+    (False, ["2", "3", "4"], "The code 6 6 5 6 2. Its tree's edges:", 0),
+]
+
+
+def check_worksheet(driver, shots):
+    """A worksheet from the current seed, with or without answers, printed alone."""
+    for answers, seeds, first, tables in WORKSHEETS:
+        count = driver.find_element(By.ID, "worksheet-count")
+        count.clear()
+        count.send_keys("3")
+        box = driver.find_element(By.CSS_SELECTOR, "#worksheet-choice [name=answers]")
+        if box.is_selected() != answers:
+            box.click()
+        driver.find_element(By.CSS_SELECTOR, "#worksheet-choice button[type=submit]").click()
+        sheet = driver.execute_script("""const items = [...document.querySelectorAll("#worksheet li[data-seed]")];
+          return {seeds: items.map((item) => item.dataset.seed), tables: document.querySelectorAll("#worksheet table").length,
+                  first: [...items[0].querySelectorAll("p")].map((p) => p.textContent).join(" ")};""")
+        check(sheet == {"seeds": seeds, "tables": tables, "first": first}, f"a worksheet: {sheet}")
+    driver.execute_script("document.body.dataset.print = 'worksheet'")
+    pages = printed(driver, "A4", shots, "worksheet")
+    driver.execute_script("delete document.body.dataset.print")
+    text = "\n".join(pages)
+    check("Worksheet" in text and "The code 6 6 5 6 2." in text and "Your input" not in text
+          and "Make worksheet" not in text, f"the worksheet prints alone ({text[:200]!r})")
+
+
+
 def check_accessible(driver, url, axe, size, shots):
     """no axe-core violation, and a screen reader hears prompts, not printouts."""
     def violations(when):
@@ -964,6 +1118,9 @@ def check_from_disk(driver, site, readme):
     block, link = readme_session(readme)
     driver.get(pathlib.Path(site, "index.html").resolve().as_uri() + link[len("index.html"):])
     check(settled(driver)["seen"] == block, "from the disk, the README's link runs")
+    driver.get(pathlib.Path(site, "index.html").resolve().as_uri() + "#practise=decoding,7,1")
+    settled(driver)
+    check(driver.execute_script(PRACTICE)["code"] == "1 7 1 4 4", "from the disk, a practice link opens")
     with tempfile.TemporaryDirectory() as folder:
         shutil.copytree(site, folder, dirs_exist_ok=True)
         pathlib.Path(folder, "pruefer.js").unlink()
@@ -994,6 +1151,7 @@ def main():
         check_markup_and_huge_counts(driver, url)
         check_hostile_address(driver, url)
         check_from_disk(driver, site, readme)
+        check_practice_links(driver, url, shots)
         check_large_printout(driver, url)
         for size in SIZES:
             resize(driver, size)
@@ -1005,6 +1163,7 @@ def main():
             check_graphs_that_are_no_trees(driver, url, size, shots)
             check_links(driver, url, size)
             check_accessible(driver, url, axe, size, shots)
+            check_practice(driver, url, axe, size, shots)
             print(f"{size}: checked", flush=True)
     finally:
         driver.quit()

@@ -68,7 +68,7 @@ export function drawWalk(n, walk) {
 
 // The drawing of the tree on n vertices whose edges are given in the order the walk removes
 // them, as [leaf, parent] pairs, the edge left over last.
-function drawTree(n, order) {
+export function drawTree(n, order) {
   const texts = order.map((_, k) => (k === order.length - 1 ? "left over" : String(k + 1)));
   const { points, labels, bounds } = layOut(n, order, texts, measurer());
   const svg = element("svg", {
@@ -185,13 +185,9 @@ function unreachedFrom(from, n, edges) {
 
 const listed = (items) => (items.length < 2 ? String(items[0]) : `${items.slice(0, -1).join(", ")} and ${items.at(-1)}`);
 
-// A figure of n vertices and the typed edges (pairs, lower end first) that are no tree: every
-// edge drawn, those of one cycle marked, and in words the cycle and the vertices it leaves
-// unreached.
-export function drawGraph(n, edges) {
-  const cycle = cycleOf(n, edges);
-  const inCycle = new Set(cycle.map(([u, v]) => `${u}-${v}`));
-  const unreached = cycle.length > 0 ? unreachedFrom(cycle[0][0], n, edges) : [];
+// The vertices 1 to n on a circle, in order, and the edges given (pairs, lower end first) as
+// straight lines: a drawing whose places tell nothing of the edges.
+export function drawCircle(n, edges, label) {
   const step = 2 * RADIUS + 14;
   const ring = Math.max(3 * RADIUS, (n * step) / (2 * Math.PI));
   const at = (v) => {
@@ -204,25 +200,38 @@ export function drawGraph(n, edges) {
     width: Math.ceil(2 * (ring + edge)),
     height: Math.ceil(2 * (ring + edge)),
     role: "img",
-    "aria-label": `The graph on ${n} vertices that the typed edges make`,
+    "aria-label": label,
   });
   for (const [u, v] of edges) {
     const [from, to] = [at(u), at(v)];
     const line = element("g", { class: "edge", "data-edge": `${u}-${v}` });
-    if (inCycle.has(`${u}-${v}`)) {
-      line.dataset.cycle = "";
-    }
     line.append(element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }));
     svg.append(line);
   }
   for (let v = 1; v <= n; ++v) {
     const { x, y } = at(v);
     const vertex = element("g", { class: "vertex", "data-vertex": v });
-    if (unreached.includes(v)) {
-      vertex.dataset.state = "unreached";
-    }
     vertex.append(element("circle", { cx: x, cy: y, r: RADIUS }), element("text", { x, y }, String(v)));
     svg.append(vertex);
+  }
+  return svg;
+}
+
+// A figure of n vertices and the typed edges (pairs, lower end first) that are no tree: every
+// edge drawn, those of one cycle marked, and in words the cycle and the vertices it leaves
+// unreached.
+export function drawGraph(n, edges) {
+  const cycle = cycleOf(n, edges);
+  const inCycle = new Set(cycle.map(([u, v]) => `${u}-${v}`));
+  const unreached = cycle.length > 0 ? unreachedFrom(cycle[0][0], n, edges) : [];
+  const svg = drawCircle(n, edges, `The graph on ${n} vertices that the typed edges make`);
+  for (const edge of svg.querySelectorAll("[data-edge]")) {
+    if (inCycle.has(edge.dataset.edge)) {
+      edge.dataset.cycle = "";
+    }
+  }
+  for (const v of unreached) {
+    svg.querySelector(`[data-vertex="${v}"]`).dataset.state = "unreached";
   }
   const names = cycle.map(([u, v]) => `${u}–${v}`);
   const caption = document.createElement("figcaption");

@@ -3,9 +3,11 @@
 // tree, and the session kept in the page's address.
 import { ConsoleView } from "./console_view.js";
 import { TypedInput } from "./typed_input.js";
-import { fragmentOf, stepIn, typedIn } from "./address.js";
+import { fragmentOf, practiceIn, stepIn, typedIn } from "./address.js";
 import { Narration } from "./narration.js";
 import { drawGraph, drawWalk, noDrawing } from "./drawing.js";
+import { walkOf } from "./walk_table.js";
+import { FEWEST, MOST, startPractice } from "./practice.js";
 
 const HEARD = 1000; // characters a screen reader is sent at most at once
 
@@ -23,19 +25,7 @@ let errorsUnheard = "";
 let figuresDrawn = 0; // each drawn walk's number, from 1, as the address names it
 let stepShown = stepIn(location.hash); // the figure and the step last stepped to, if any
 let stepToRestore = stepShown; // the one the address named at opening, until it is shown
-
-// The walk the program reported as numbers: for each step its leaf, its entry, the number of
-// its choices and the choices; then the edge left over.
-function walkOf(numbers, decoding) {
-  const steps = [];
-  let at = 0;
-  while (at < numbers.length - 2) {
-    const [leaf, entry, count] = numbers.subarray(at, at + 3);
-    steps.push({ leaf, entry, choices: [...numbers.subarray(at + 3, at + 3 + count)] });
-    at += 3 + count;
-  }
-  return { coding: decoding ? "decoding" : "encoding", steps, last: [numbers[at], numbers[at + 1]] };
-}
+let practiceShown = practiceIn(location.hash, FEWEST, MOST); // the practice's exercise, if any
 
 // The numbers as pairs: the edges of a graph that is no tree.
 function pairsOf(numbers) {
@@ -121,7 +111,7 @@ function rememberSoon() {
     remembering = true;
     queueMicrotask(() => {
       remembering = false;
-      history.replaceState(null, "", fragmentOf(sent, stepShown));
+      history.replaceState(null, "", fragmentOf(sent, stepShown, practiceShown));
     });
   }
 }
@@ -288,20 +278,19 @@ byId("end-input").addEventListener("click", () => {
   line.focus();
 });
 
-byId("copy-link").addEventListener("click", () => copyLink(byId("copied")));
+byId("copy-link").addEventListener("click", () => copyLink(location.href, byId("copied"), byId("link-field")));
 
-// Copies the page's address, which holds the session, to the clipboard; where the clipboard
-// cannot be had, shows the address in a field of its own, selected for copying by hand, which
-// scrolls within itself however long the address.
-async function copyLink(status) {
-  const field = byId("link-field");
+// Copies an address to the clipboard, saying so in `status`; where the clipboard cannot be had,
+// shows the address in `field`, selected for copying by hand, which scrolls within itself
+// however long the address.
+async function copyLink(href, status, field) {
   try {
-    await navigator.clipboard.writeText(location.href);
+    await navigator.clipboard.writeText(href);
     status.textContent = "Link copied.";
     field.hidden = true;
   } catch {
     status.textContent = "Copy this link:";
-    field.value = location.href;
+    field.value = href;
     field.hidden = false;
     field.focus();
     field.select();
@@ -315,7 +304,7 @@ byId("start-again").addEventListener("click", () => {
 
 // An address changed by hand starts its session afresh.
 window.addEventListener("hashchange", () => {
-  if (location.hash !== fragmentOf(sent, stepShown)) {
+  if (location.hash !== fragmentOf(sent, stepShown, practiceShown)) {
     location.reload();
   }
 });
@@ -359,3 +348,11 @@ function failed(why) {
 }
 
 start();
+if (typeof globalThis.createExercises !== "function") {
+  byId("exercise-area").textContent = "The practice could not be started: the file exercises.js could not be loaded.";
+} else {
+  startPractice(byId("practise"), () => globalThis.createExercises(), copyLink, (state) => {
+    practiceShown = state;
+    rememberSoon();
+  });
+}

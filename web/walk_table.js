@@ -4,6 +4,19 @@
 
 import { fitDrawing, keepInView } from "./keep_in_view.js";
 
+// The walk the program reported as numbers: for each step its leaf, its entry, the number of
+// its choices and the choices; then the edge left over.
+export function walkOf(numbers, decoding) {
+  const steps = [];
+  let at = 0;
+  while (at < numbers.length - 2) {
+    const [leaf, entry, count] = numbers.subarray(at, at + 3);
+    steps.push({ leaf, entry, choices: [...numbers.subarray(at + 3, at + 3 + count)] });
+    at += 3 + count;
+  }
+  return { coding: decoding ? "decoding" : "encoding", steps, last: [numbers[at], numbers[at + 1]] };
+}
+
 const HEADINGS = {
   encoding: ["Step", "Leaves", "Lowest leaf", "Written down", "What changes"],
   decoding: ["Step", "Entry", "Not yet used, not in the rest of the code", "Lowest", "Edge made", "What changes"],
