@@ -186,9 +186,10 @@ function unreachedFrom(from, n, edges) {
 const listed = (items) => (items.length < 2 ? String(items[0]) : `${items.slice(0, -1).join(", ")} and ${items.at(-1)}`);
 
 // The vertices 1 to n on a circle, in order, and the edges given (pairs, lower end first) as
-// straight lines: a drawing whose places tell nothing of the edges.
-export function drawCircle(n, edges, label) {
-  const step = 2 * RADIUS + 14;
+// straight lines: a drawing whose places tell nothing of the edges. `gap` is the room between
+// neighbouring circles.
+export function drawCircle(n, edges, label, gap = 14) {
+  const step = 2 * RADIUS + gap;
   const ring = Math.max(3 * RADIUS, (n * step) / (2 * Math.PI));
   const at = (v) => {
     const angle = (2 * Math.PI * (v - 1)) / n - Math.PI / 2;

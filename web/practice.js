@@ -12,6 +12,7 @@ const SHEET_MOST = 20; // exercises on a worksheet
 const USUAL = 7;
 const LAST_SEED = 2 ** 32 - 1;
 const ROOM = 512; // numbers an exercise of MOST vertices takes, with room to spare
+const CIRCLE_GAP = 40; // between the vertices of a tree to find, so that short edges still show
 
 // The exercise of `seed` on n vertices, worked out by the core: its code and its walk.
 function exerciseOf(core, direction, n, seed) {
@@ -249,7 +250,7 @@ class ExerciseView {
     const svg =
       direction === "encoding"
         ? drawTree(n, [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last])
-        : drawCircle(n, edgesOf(walk, this.k), `The vertices 1 to ${n} and the edges found so far`);
+        : drawCircle(n, edgesOf(walk, this.k), `The vertices 1 to ${n} and the edges found so far`, CIRCLE_GAP);
     const states = new Map(found.map((step) => [step.leaf, direction === "encoding" ? "removed" : "used"]));
     if (this.k < this.total) {
       const step = stepOf(this.exercise, this.k);
