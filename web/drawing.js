@@ -3,7 +3,7 @@
 // the walk's steps in a table below it and a control that steps through them.
 
 import { RADIUS, layOut } from "./layout.js";
-import { walkTable, stepControl } from "./walk_table.js";
+import { listed, walkTable, stepControl } from "./walk_table.js";
 import { STEPPING_KEYS } from "./narration.js";
 import { scrollableByKeyboard } from "./scroll_box.js";
 
@@ -182,8 +182,6 @@ function unreachedFrom(from, n, edges) {
   }
   return Array.from({ length: n }, (_, k) => k + 1).filter((v) => !reached.has(v));
 }
-
-const listed = (items) => (items.length < 2 ? String(items[0]) : `${items.slice(0, -1).join(", ")} and ${items.at(-1)}`);
 
 // The vertices 1 to n on a circle, in order, and the edges given (pairs, lower end first) as
 // straight lines: a drawing whose places tell nothing of the edges. `gap` is the room between

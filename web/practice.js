@@ -3,7 +3,7 @@
 // their walks come from the coding core, compiled into a module of their own.
 
 import { drawCircle, drawTree, drawWalk } from "./drawing.js";
-import { walkOf, walkTable } from "./walk_table.js";
+import { listed, walkOf, walkTable } from "./walk_table.js";
 import { fragmentOf, practiceIn } from "./address.js";
 
 export const FEWEST = 4;
@@ -26,8 +26,6 @@ function exerciseOf(core, direction, n, seed) {
     core._free(at);
   }
 }
-
-const listed = (items) => (items.length < 2 ? String(items[0]) : `${items.slice(0, -1).join(", ")} and ${items.at(-1)}`);
 
 function node(tag, text = "", attributes = {}) {
   const made = document.createElement(tag);
@@ -94,8 +92,9 @@ function numbersIn(text, n) {
   return numbers.length > 0 && numbers.every((v) => v >= 1 && v <= n) ? numbers : null;
 }
 
-const sameAnswer = (given, expected) =>
-  given.length === expected.length && [...given].sort((a, b) => a - b).every((v, k) => v === [...expected].sort((a, b) => a - b)[k]);
+// Whether the numbers given are those expected, in any order: an edge's ends may come either way.
+const sorted = (numbers) => [...numbers].sort((a, b) => a - b).join(" ");
+const sameAnswer = (given, expected) => sorted(given) === sorted(expected);
 
 // The item that shows step k (from 0) of an exercise, its answer once found.
 function stepText(exercise, k, found) {

@@ -41,7 +41,7 @@ function cell(tag, text, attributes = {}) {
 const edgeName = (a, b) => `${Math.min(a, b)}–${Math.max(a, b)}`;
 
 // "1", "1 and 2", "1, 2 and 3".
-function listed(vertices) {
+export function listed(vertices) {
   return vertices.length < 2 ? String(vertices[0]) : `${vertices.slice(0, -1).join(", ")} and ${vertices.at(-1)}`;
 }
 
