@@ -9,7 +9,6 @@
 #include "program/menu.hpp"
 #include "program/runtime.hpp"
 #include "session/standard_session.hpp"
-#include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {
@@ -56,13 +55,10 @@ int runCommandLine(std::span<const std::string_view> arguments, Session& session
   if (arguments.empty()) {
     return runMenu(session);
   }
-  raiseStreamFailures(session);
-  try {
-    session.out << (arguments.front() == "--help" ? kUsage : kVersion) << std::flush;
+  return reportingStreamFailures(session, [&session, &arguments] {
+    session.out << (arguments.front() == "--help" ? kUsage : kVersion);
     return 0;
-  } catch (const StreamError& failure) {
-    return reportStreamFailure(session, failure);
-  }
+  });
 }
 
 int runProgram(int argc, char* argv[]) {

@@ -10,7 +10,6 @@
 #include "requests/request.hpp"
 #include "requests/tree_of_code.hpp"
 #include "session/prompt.hpp"
-#include "session/standard_streams.hpp"
 
 namespace pruefer {
 namespace {
@@ -75,14 +74,8 @@ int runRequests(Session& session, TreeViewer* viewer) {
 }  // namespace
 
 int runMenu(Session& session, TreeViewer* viewer) {
-  raiseStreamFailures(session);
-  try {
-    const int status = runRequests(session, viewer);
-    session.out.flush();
-    return status;
-  } catch (const StreamError& failure) {
-    return reportStreamFailure(session, failure);
-  }
+  return reportingStreamFailures(session,
+                                 [&session, viewer] { return runRequests(session, viewer); });
 }
 
 }  // namespace pruefer

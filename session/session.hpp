@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "session/memory_budget.hpp"
+#include "session/standard_streams.hpp"
 
 namespace pruefer {
 
@@ -27,5 +28,20 @@ void raiseStreamFailures(Session& session);
 // Tells a failed read or write on the session's error stream, as "pruefer: " and the failure on
 // one line; returns kStreamFailed.
 int reportStreamFailure(Session& session, const std::exception& failure);
+
+// Runs `run` with the session's streams raising every failed read or write, and flushes what it
+// wrote; returns its status, or kStreamFailed after a failed read or write, told on the error
+// stream.
+template <typename Run>
+int reportingStreamFailures(Session& session, Run run) {
+  raiseStreamFailures(session);
+  try {
+    const int status = run();
+    session.out.flush();
+    return status;
+  } catch (const StreamError& failure) {
+    return reportStreamFailure(session, failure);
+  }
+}
 
 }  // namespace pruefer
