@@ -38,8 +38,7 @@ function measurer() {
 // A figure with the tree on n vertices that `walk` ({ coding, steps, last }) walks through:
 // the control that steps through the walk, and its drawing beside the walk's table.
 export function drawWalk(n, walk) {
-  const order = [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last];
-  const svg = drawTree(n, order);
+  const svg = drawTree(n, orderOf(walk), true);
   const table = walkTable(walk);
   const node = document.createElement("figure");
   const how =
@@ -66,9 +65,18 @@ export function drawWalk(n, walk) {
   return node;
 }
 
+// The walk's edges in the order it removes them, as [leaf, parent] pairs, the edge left over
+// last.
+const orderOf = (walk) => [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last];
+
+// The tree `walk` goes through, placed as drawWalk places it, but with no edge labelled with its
+// step: the tree of an exercise, whose walk the labels would give away.
+export const drawUnlabelledTree = (n, walk) => drawTree(n, orderOf(walk), false);
+
 // The drawing of the tree on n vertices whose edges are given in the order the walk removes
-// them, as [leaf, parent] pairs, the edge left over last.
-export function drawTree(n, order) {
+// them, as [leaf, parent] pairs, the edge left over last; with `labelled`, each edge labelled
+// with that step.
+function drawTree(n, order, labelled) {
   const texts = order.map((_, k) => (k === order.length - 1 ? "left over" : String(k + 1)));
   const { points, labels, bounds } = layOut(n, order, texts, measurer());
   const svg = element("svg", {
@@ -82,21 +90,12 @@ export function drawTree(n, order) {
     const [u, v] = leaf < next ? [leaf, next] : [next, leaf];
     const from = points.get(leaf);
     const to = points.get(next);
-    const step = k === order.length - 1 ? "last" : k + 1;
-    const edge = element("g", { class: "edge", "data-edge": `${u}-${v}`, "data-step": step });
-    // The label stands on a patch of the background, which hides every line beneath it.
-    const { x, y, width, height } = labels[k];
-    edge.append(
-      element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }),
-      element("rect", {
-        class: "halo",
-        x: x - width / 2 - HALO_EDGE,
-        y: y - height / 2 - HALO_EDGE,
-        width: width + 2 * HALO_EDGE,
-        height: height + 2 * HALO_EDGE,
-      }),
-      element("text", { x, y }, texts[k]),
-    );
+    const edge = element("g", { class: "edge", "data-edge": `${u}-${v}` });
+    edge.append(element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }));
+    if (labelled) {
+      edge.dataset.step = k === order.length - 1 ? "last" : String(k + 1);
+      edge.append(...labelOf(labels[k], texts[k]));
+    }
     svg.append(edge);
   });
   for (const [v, p] of points) {
@@ -108,6 +107,19 @@ export function drawTree(n, order) {
     svg.append(vertex);
   }
   return svg;
+}
+
+// An edge's label at the box placed for it, on a patch of the background that hides every line
+// beneath it.
+function labelOf({ x, y, width, height }, text) {
+  const halo = element("rect", {
+    class: "halo",
+    x: x - width / 2 - HALO_EDGE,
+    y: y - height / 2 - HALO_EDGE,
+    width: width + 2 * HALO_EDGE,
+    height: height + 2 * HALO_EDGE,
+  });
+  return [halo, element("text", { x, y }, text)];
 }
 
 // A figure that says in words why there is no drawing.

@@ -3,11 +3,11 @@
 // tree, and the session kept in the page's address.
 import { ConsoleView } from "./console_view.js";
 import { TypedInput } from "./typed_input.js";
-import { fragmentOf, practiceIn, stepIn, typedIn } from "./address.js";
+import { fragmentOf, stepIn, typedIn } from "./address.js";
 import { Narration } from "./narration.js";
 import { drawGraph, drawWalk, noDrawing } from "./drawing.js";
 import { walkOf } from "./walk_table.js";
-import { FEWEST, MOST, startPractice } from "./practice.js";
+import { exerciseIn, startPractice } from "./practice.js";
 
 const HEARD = 1000; // characters a screen reader is sent at most at once
 
@@ -25,7 +25,7 @@ let errorsUnheard = "";
 let figuresDrawn = 0; // each drawn walk's number, from 1, as the address names it
 let stepShown = stepIn(location.hash); // the figure and the step last stepped to, if any
 let stepToRestore = stepShown; // the one the address named at opening, until it is shown
-let practiceShown = practiceIn(location.hash, FEWEST, MOST); // the practice's exercise, if any
+let practiceShown = exerciseIn(location.hash); // the practice's exercise, if any
 
 // The numbers as pairs: the edges of a graph that is no tree.
 function pairsOf(numbers) {

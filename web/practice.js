@@ -2,17 +2,22 @@
 // each answer checked as it is given, with hints that lead without telling. The exercises and
 // their walks come from the coding core, compiled into a module of their own.
 
-import { drawCircle, drawTree, drawWalk } from "./drawing.js";
-import { listed, walkOf, walkTable } from "./walk_table.js";
+import { drawCircle, drawUnlabelledTree, drawWalk } from "./drawing.js";
+import { cell, listed, walkOf, walkTable } from "./walk_table.js";
 import { fragmentOf, practiceIn } from "./address.js";
 
-export const FEWEST = 4;
-export const MOST = 12;
+const FEWEST = 4;
+const MOST = 12;
 const SHEET_MOST = 20; // exercises on a worksheet
 const USUAL = 7;
-const LAST_SEED = 2 ** 32 - 1;
 const ROOM = 512; // numbers an exercise of MOST vertices takes, with room to spare
 const CIRCLE_GAP = 40; // between the vertices of a tree to find, so that short edges still show
+
+// The exercise an address names, or null.
+export const exerciseIn = (fragment) => practiceIn(fragment, FEWEST, MOST);
+
+// The seed k exercises after `seed`, the seeds running round through 32 bits.
+const seedAfter = (seed, k = 1) => (seed + k) % 2 ** 32;
 
 // The exercise of `seed` on n vertices, worked out by the core: its code and its walk.
 function exerciseOf(core, direction, n, seed) {
@@ -25,15 +30,6 @@ function exerciseOf(core, direction, n, seed) {
   } finally {
     core._free(at);
   }
-}
-
-function node(tag, text = "", attributes = {}) {
-  const made = document.createElement(tag);
-  made.textContent = text;
-  for (const [key, value] of Object.entries(attributes)) {
-    made.setAttribute(key, String(value));
-  }
-  return made;
 }
 
 // What step k (from 0) asks, its answer as numbers, and the vertices its hints mark.
@@ -134,21 +130,20 @@ class ExerciseView {
 
   build() {
     const { direction, n, seed, code } = this.exercise;
-    const element = node("div", "", { "data-exercise": "", "data-direction": direction, "data-n": n, "data-seed": seed });
-    const task = node("p", "", { class: "task" });
+    const element = cell("div", "", { "data-exercise": "", "data-direction": direction, "data-n": n, "data-seed": seed });
+    const task = cell("p", "", { class: "task" });
     if (direction === "encoding") {
-      const edges = edgesOf(this.exercise.walk).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
-      task.textContent = `Find the Pruefer code of this tree on ${n} vertices, one entry at a time. Its edges: ${listed(edges.map((edge) => edge.join("–")))}.`;
+      task.textContent = `Find the Pruefer code of this tree on ${n} vertices, one entry at a time. Its edges: ${listed(edgeNames(this.exercise.walk))}.`;
     } else {
-      task.append(`Find the tree on ${n} vertices whose Pruefer code is `, node("strong", code.join(" "), { "data-code": "" }),
+      task.append(`Find the tree on ${n} vertices whose Pruefer code is `, cell("strong", code.join(" "), { "data-code": "" }),
         ": for each entry, the vertex it is joined to; then the edge left over.");
     }
-    this.drawingBox = node("div", "", { class: "practice-drawing" });
-    this.steps = node("ol", "", { class: "practice-steps" });
+    this.drawingBox = cell("div", "", { class: "practice-drawing" });
+    this.steps = cell("ol", "", { class: "practice-steps" });
     this.form = this.answerForm();
-    this.verdict = node("p", "", { class: "verdict" });
-    this.hint = node("p", "", { class: "practice-hint" });
-    this.said = node("div", "", { role: "status", class: "practice-said" });
+    this.verdict = cell("p", "", { class: "verdict" });
+    this.hint = cell("p", "", { class: "practice-hint" });
+    this.said = cell("div", "", { role: "status", class: "practice-said" });
     this.said.append(this.verdict, this.hint);
     element.append(task, this.drawingBox, this.steps, this.form, this.said);
     this.addStep();
@@ -156,11 +151,11 @@ class ExerciseView {
   }
 
   answerForm() {
-    const form = node("form", "", { class: "practice-answer", autocomplete: "off" });
-    this.label = node("label", askOf(this.exercise, 0), { for: `answer-${this.exercise.seed}` });
-    this.field = node("input", "", { id: `answer-${this.exercise.seed}`, type: "text", inputmode: "numeric", "data-answer": "" });
-    const check = node("button", "Check", { type: "submit" });
-    const hint = node("button", "Hint", { type: "button", "data-move": "hint" });
+    const form = cell("form", "", { class: "practice-answer", autocomplete: "off" });
+    this.label = cell("label", askOf(this.exercise, 0), { for: `answer-${this.exercise.seed}` });
+    this.field = cell("input", "", { id: `answer-${this.exercise.seed}`, type: "text", inputmode: "numeric", "data-answer": "" });
+    const check = cell("button", "Check", { type: "submit" });
+    const hint = cell("button", "Hint", { type: "button", "data-move": "hint" });
     form.append(this.label, this.field, check, hint);
     form.addEventListener("submit", (event) => {
       event.preventDefault();
@@ -171,7 +166,7 @@ class ExerciseView {
   }
 
   addStep() {
-    const item = node("li", stepText(this.exercise, this.k, false), { "data-step": this.k + 1, "aria-current": "step" });
+    const item = cell("li", stepText(this.exercise, this.k, false), { "data-step": this.k + 1, "aria-current": "step" });
     this.steps.append(item);
     this.item = item;
   }
@@ -248,7 +243,7 @@ class ExerciseView {
     const found = walk.steps.slice(0, Math.min(this.k, walk.steps.length));
     const svg =
       direction === "encoding"
-        ? drawTree(n, [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last])
+        ? drawUnlabelledTree(n, walk)
         : drawCircle(n, edgesOf(walk, this.k), `The vertices 1 to ${n} and the edges found so far`, CIRCLE_GAP);
     const states = new Map(found.map((step) => [step.leaf, direction === "encoding" ? "removed" : "used"]));
     if (this.k < this.total) {
@@ -261,11 +256,8 @@ class ExerciseView {
       const state = states.get(Number(vertex.dataset.vertex));
       if (state) vertex.dataset.state = state;
     }
-    // The edges' labels, which number the walk's steps, would give the answers away.
-    svg.querySelectorAll(".edge text, .edge .halo").forEach((label) => label.remove());
     const removed = new Set(found.map((step) => edgeName(step.leaf, step.entry)));
     for (const edge of svg.querySelectorAll("[data-edge]")) {
-      delete edge.dataset.step;
       edge.dataset.state = direction === "decoding" ? "joined" : removed.has(edge.dataset.edge) ? "removed" : "present";
     }
     this.drawingBox.replaceChildren(svg);
@@ -275,10 +267,10 @@ class ExerciseView {
   finish() {
     const { n, walk } = this.exercise;
     this.form.remove();
-    const summary = node("p", "", { "data-summary": "", "data-right-first-time": this.rightFirstTime, "data-hints": this.hints });
+    const summary = cell("p", "", { "data-summary": "", "data-right-first-time": this.rightFirstTime, "data-hints": this.hints });
     const hints = this.hints === 1 ? "1 hint" : `${this.hints} hints`;
     summary.textContent = `Done: ${this.rightFirstTime} of ${this.total} steps right at the first try, with ${hints}.`;
-    const another = node("button", "Another exercise", { type: "button" });
+    const another = cell("button", "Another exercise", { type: "button" });
     another.addEventListener("click", () => this.onAnother());
     const figure = drawWalk(n, walk);
     figure.classList.add("practice-walk");
@@ -290,6 +282,12 @@ class ExerciseView {
 
 const edgeName = (a, b) => `${Math.min(a, b)}-${Math.max(a, b)}`;
 
+// The edges of the walk's tree as a person reads them, "1–4", in order.
+const edgeNames = (walk) =>
+  edgesOf(walk)
+    .sort((a, b) => a[0] - b[0] || a[1] - b[1])
+    .map((edge) => edge.join("–"));
+
 // The edges of the walk's tree, lower end first: those joined before step k, or all.
 function edgesOf(walk, k = Infinity) {
   const edges = walk.steps.slice(0, k).map((step) => [Math.min(step.leaf, step.entry), Math.max(step.leaf, step.entry)]);
@@ -299,12 +297,12 @@ function edgesOf(walk, k = Infinity) {
 // A worksheet of `count` exercises from `state` on, one seed after another: each the task and
 // room to answer, or with `answers` its answer and its walk's table.
 function worksheet(core, state, count, answers) {
-  const sheet = node("div", "", { class: "worksheet", "data-answers": answers });
+  const sheet = cell("div", "", { class: "worksheet", "data-answers": answers });
   const kind = state.direction === "encoding" ? "Find the Pruefer code of each tree." : "Find the tree of each code: its edges.";
-  sheet.append(node("h3", `Worksheet: ${kind} (${state.n} vertices, seed ${state.seed})`));
-  const list = node("ol");
+  sheet.append(cell("h3", `Worksheet: ${kind} (${state.n} vertices, seed ${state.seed})`));
+  const list = cell("ol");
   for (let k = 0; k < count; ++k) {
-    const exercise = exerciseOf(core, state.direction, state.n, (state.seed + k) % (LAST_SEED + 1));
+    const exercise = exerciseOf(core, state.direction, state.n, seedAfter(state.seed, k));
     list.append(sheetItem(exercise, answers));
   }
   sheet.append(list);
@@ -313,16 +311,14 @@ function worksheet(core, state, count, answers) {
 
 function sheetItem(exercise, answers) {
   const { direction, n, code, walk } = exercise;
-  const item = node("li", "", { "data-seed": exercise.seed });
-  const edges = edgesOf(walk).sort((a, b) => a[0] - b[0] || a[1] - b[1]).map((edge) => edge.join("–"));
+  const item = cell("li", "", { "data-seed": exercise.seed });
+  const edges = listed(edgeNames(walk));
   if (direction === "encoding") {
-    const svg = drawTree(n, [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last]);
-    svg.querySelectorAll(".edge text, .edge .halo").forEach((label) => label.remove());
-    item.append(node("p", `The tree with the edges ${listed(edges)}.`), svg);
-    item.append(node("p", answers ? `Its code: ${code.join(" ")}` : "Its code:", { class: "answer" }));
+    item.append(cell("p", `The tree with the edges ${edges}.`), drawUnlabelledTree(n, walk));
+    item.append(cell("p", answers ? `Its code: ${code.join(" ")}` : "Its code:", { class: "answer" }));
   } else {
-    item.append(node("p", `The code ${code.join(" ")}.`));
-    item.append(node("p", answers ? `Its tree's edges: ${listed(edges)}` : "Its tree's edges:", { class: "answer" }));
+    item.append(cell("p", `The code ${code.join(" ")}.`));
+    item.append(cell("p", answers ? `Its tree's edges: ${edges}` : "Its tree's edges:", { class: "answer" }));
   }
   if (answers) {
     item.append(walkTable(walk));
@@ -361,7 +357,7 @@ export function startPractice(section, createCore, copy, remember) {
     choice.elements.direction.value = state.direction;
     choice.elements.size.value = String(state.n);
     const view = new ExerciseView(exerciseOf(core, state.direction, state.n, state.seed), () =>
-      show({ ...state, seed: state.seed === LAST_SEED ? 0 : state.seed + 1 }, true));
+      show({ ...state, seed: seedAfter(state.seed) }, true));
     area.replaceChildren(view.element);
     if (drawn) {
       remember(state);
@@ -376,7 +372,7 @@ export function startPractice(section, createCore, copy, remember) {
   section.querySelector("#practise-copy").addEventListener("click", () =>
     copy(location.href.split("#")[0] + fragmentOf("", null, current), section.querySelector("#practise-copied"), section.querySelector("#practise-link")));
   startWorksheet(section, (count, answers) => worksheet(core, current, count, answers));
-  const named = practiceIn(location.hash, FEWEST, MOST);
+  const named = exerciseIn(location.hash);
   createCore().then((made) => {
     core = made;
     show(named ?? { direction: "encoding", n: USUAL, seed: freshSeed() }, false);

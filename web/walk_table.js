@@ -29,7 +29,7 @@ const CAPTIONS = {
     "The decoding, step by step: each entry is joined to the lowest vertex not yet used that does not appear in the rest of the code.",
 };
 
-function cell(tag, text, attributes = {}) {
+export function cell(tag, text = "", attributes = {}) {
   const node = document.createElement(tag);
   node.textContent = text;
   for (const [key, value] of Object.entries(attributes)) {
