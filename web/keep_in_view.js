@@ -44,7 +44,8 @@ export function keepInView(figure, scroller) {
   if (shown.left < box.left || shown.left > box.left + scroller.clientWidth / 2) {
     scroller.scrollLeft += shown.left - box.left - scroller.clientLeft;
   }
-  bringInto(figure.querySelector(".drawing-box"), markedVertex(figure));
+  const drawing = figure.querySelector(".drawing-box");
+  bringInto(drawing, markedVertex(figure));
   const table = figure.querySelector(".table-box");
   const row = figure.querySelector("tr.current");
   if (row) {
@@ -53,9 +54,10 @@ export function keepInView(figure, scroller) {
     table.scrollTop = 0; // before step 1, the table from its start
   }
   // The console's part that shows the control and the drawing, inside the window.
-  const top = Math.max(control.getBoundingClientRect().top, scroller.getBoundingClientRect().top);
-  const bottom = Math.min(figure.querySelector(".drawing-box").getBoundingClientRect().bottom,
-    scroller.getBoundingClientRect().bottom);
+  // Measured anew: scrolling the document, where it is the scroller, moves the scroller's box.
+  const now = scroller.getBoundingClientRect();
+  const top = Math.max(control.getBoundingClientRect().top, now.top);
+  const bottom = Math.min(drawing.getBoundingClientRect().bottom, now.bottom);
   if (top < 0) {
     window.scrollBy(0, top - 4);
   } else if (bottom > innerHeight) {

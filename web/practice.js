@@ -3,7 +3,7 @@
 // their walks come from the coding core, compiled into a module of their own.
 
 import { drawCircle, drawUnlabelledTree, drawWalk } from "./drawing.js";
-import { cell, listed, walkOf, walkTable } from "./walk_table.js";
+import { cell, listed, markVertices, walkOf, walkTable } from "./walk_table.js";
 import { fragmentOf, practiceIn } from "./address.js";
 
 const FEWEST = 4;
@@ -252,10 +252,7 @@ class ExerciseView {
       if (this.level >= 2) step.choices.forEach((v) => states.set(v, direction === "encoding" ? "leaf" : "free"));
       if (this.level >= 3) step.lowest.forEach((v) => states.set(v, "lowest"));
     }
-    for (const vertex of svg.querySelectorAll("[data-vertex]")) {
-      const state = states.get(Number(vertex.dataset.vertex));
-      if (state) vertex.dataset.state = state;
-    }
+    markVertices(svg, states);
     const removed = new Set(found.map((step) => edgeName(step.leaf, step.entry)));
     for (const edge of svg.querySelectorAll("[data-edge]")) {
       edge.dataset.state = direction === "decoding" ? "joined" : removed.has(edge.dataset.edge) ? "removed" : "present";

@@ -289,7 +289,11 @@ function markStates(svg, walk, at) {
     const step = edge.dataset.step === "last" ? last : Number(edge.dataset.step);
     edge.dataset.state = step < at ? before : step === at ? "current" : after;
   }
-  const states = vertexStates(walk, at);
+  markVertices(svg, vertexStates(walk, at));
+}
+
+// Gives each vertex of the drawing its state in `states`, a map from vertex to state, or none.
+export function markVertices(svg, states) {
   for (const vertex of svg.querySelectorAll("[data-vertex]")) {
     const state = states.get(Number(vertex.dataset.vertex));
     if (state) {
