@@ -393,8 +393,8 @@ const visible = (node) => {
   return r.left >= box.left - 1 && r.right <= box.right + 1 && r.top >= box.top - 1 &&
     r.bottom <= box.bottom + 1;
 };
-const marked = figure.querySelector('svg [data-state="lowest"], svg [data-vertex][data-state="leaf"], ' +
-  'svg [data-vertex][data-state="free"]');
+const marked = figure.querySelector('svg [data-vertex][data-state="lowest"]') ??
+  figure.querySelector('svg [data-vertex][data-state="leaf"], svg [data-vertex][data-state="free"]');
 return {step: figure.dataset.currentStep, control: visible(figure.querySelector(".step-control")),
         sentence: visible(figure.querySelector(".step-control [role=status]")),
         vertex: visible(marked), row: visible(figure.querySelector("tr.current"))};
@@ -409,7 +409,9 @@ def check_step_in_view(driver, url, shots):
     sessions = {"example": "1\n7\n1\n4\n2\n4\n4\n5\n3\n5\n5\n6\n6\n7\n",
                 "path of 60": f"1\n60\n{path}",
                 "caterpillar of 60": code_session([[2 + k // 3 for k in range(58)]]),
-                "random code of 60": code_session([[rng.randint(1, 60) for _ in range(58)]])}
+                "random code of 60": code_session([[rng.randint(1, 60) for _ in range(58)]]),
+                # Many leaves, the lowest of them far from the first in the drawing.
+                "random tree of 60": "1\n60\n" + "".join(f"{v}\n{rng.randint(1, v - 1)}\n" for v in range(2, 61))}
     moves = ["next", "next", "next", "previous", Keys.ARROW_RIGHT, Keys.ARROW_DOWN, Keys.ARROW_LEFT,
              Keys.END, Keys.ARROW_LEFT, Keys.HOME]
     for size, (width, height) in {**SIZES, "laptop at 200%": (683, 384)}.items():

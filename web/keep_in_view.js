@@ -23,10 +23,14 @@ function bringInto(box, target) {
 }
 
 // The vertex that a step marks: the lowest leaf or vertex joined, or at the edge left over one
-// of its ends; before step 1, the root the tree is drawn from.
+// of its ends; before step 1, the root the tree is drawn from. The step's other leaves are
+// marked too, so the lowest is looked for first.
 function markedVertex(figure) {
-  return figure.querySelector(
-    'svg [data-state="lowest"], svg [data-vertex][data-state="leaf"], svg [data-vertex][data-state="free"], svg .root',
+  const svg = figure.querySelector("svg");
+  return (
+    svg.querySelector('[data-vertex][data-state="lowest"]') ??
+    svg.querySelector('[data-vertex][data-state="leaf"], [data-vertex][data-state="free"]') ??
+    svg.querySelector(".root")
   );
 }
 
