@@ -13,8 +13,6 @@
 namespace pruefer {
 namespace {
 
-constexpr int kFailed = 2;  // an argument refused, or no memory to start with
-
 constexpr std::string_view kUsage =
     "Usage: pruefer [--help | --version]\n"
     "Finds the Pruefer code of a labelled tree, or the tree of a Pruefer code.\n"
@@ -47,9 +45,9 @@ std::string printable(std::string_view argument) {
 int runCommandLine(std::span<const std::string_view> arguments, Session& session) {
   for (const std::string_view argument : arguments) {
     if (argument != "--help" && argument != "--version") {
-      session.err << "pruefer: unknown argument '" << printable(argument)
+      session.err << kErrorPrefix << "unknown argument '" << printable(argument)
                   << "' (pruefer --help lists the arguments)\n";
-      return kFailed;
+      return kStatusStopped;
     }
   }
   if (arguments.empty()) {
@@ -68,8 +66,8 @@ int runProgram(int argc, char* argv[]) {
     StandardSession standard;
     return runCommandLine(arguments, standard.session());
   } catch (const std::bad_alloc&) {
-    std::cerr << "pruefer: not enough memory left to go on\n";
-    return kFailed;
+    std::cerr << kErrorPrefix << kNoMemoryLeft << '\n';
+    return kStatusStopped;
   }
 }
 

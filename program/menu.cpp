@@ -14,9 +14,6 @@
 namespace pruefer {
 namespace {
 
-constexpr int kQuit = 0;
-constexpr int kInputEnded = 1;
-
 // What the menu offers: each choice's line, and the request it runs.
 struct Choice {
   std::string_view line;
@@ -55,18 +52,18 @@ int runRequests(Session& session, TreeViewer* viewer) {
     if (!choice) {
       // As a shell does on Ctrl-D: what follows starts on a line of its own.
       session.out << '\n';
-      return kQuit;
+      return kStatusQuit;
     }
     if (*choice == 0) {
-      return kQuit;
+      return kStatusQuit;
     }
     try {
       runRequest(kChoices[static_cast<std::size_t>(*choice - 1)].request, session, viewer);
     } catch (const EndOfInput&) {
       // The line end goes out first, so that the message stands on a line of its own.
       session.out << '\n' << std::flush;
-      session.err << "pruefer: the input ended before the request was finished\n";
-      return kInputEnded;
+      session.err << kErrorPrefix << "the input ended before the request was finished\n";
+      return kStatusInputEnded;
     }
   }
 }

@@ -5,19 +5,21 @@
 #include <cstdlib>
 #include <exception>
 
+#include "session/ending.hpp"
+
 namespace pruefer {
 namespace {
-
-constexpr int kStopped = 2;
 
 // Where the runtime found no memory for an exception, not even in its emergency reserve, there
 // is none in flight, and nothing more can be reported but this line. An exception that nothing
 // caught would be a fault of the program's own.
 [[noreturn]] void stopCalmly() noexcept {
-  std::fputs(std::current_exception() ? "pruefer: internal error: an exception was not caught\n"
-                                      : "pruefer: not enough memory left to go on\n",
-             stderr);
-  std::_Exit(kStopped);
+  const std::string_view why =
+      std::current_exception() ? "internal error: an exception was not caught" : kNoMemoryLeft;
+  for (const std::string_view part : {kErrorPrefix, why, std::string_view("\n")}) {
+    std::fwrite(part.data(), 1, part.size(), stderr);
+  }
+  std::_Exit(kStatusStopped);
 }
 
 struct FirstException {};

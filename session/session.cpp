@@ -9,8 +9,8 @@ void raiseStreamFailures(Session& session) {
 }
 
 int reportStreamFailure(Session& session, const std::exception& failure) {
-  session.err << "pruefer: " << failure.what() << '\n';
-  return kStreamFailed;
+  session.err << kErrorPrefix << failure.what() << '\n';
+  return kStatusStopped;
 }
 
 }  // namespace pruefer

@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "session/ending.hpp"
 #include "session/memory_budget.hpp"
 #include "session/standard_streams.hpp"
 
@@ -18,19 +19,16 @@ struct Session {
   MemoryBudget budget;
 };
 
-// The exit status after a failed read or write.
-inline constexpr int kStreamFailed = 2;
-
 // Makes the session's streams raise every failed read or write: a StreamError leaves the stream
 // operation that met it.
 void raiseStreamFailures(Session& session);
 
 // Tells a failed read or write on the session's error stream, as "pruefer: " and the failure on
-// one line; returns kStreamFailed.
+// one line; returns kStatusStopped.
 int reportStreamFailure(Session& session, const std::exception& failure);
 
 // Runs `run` with the session's streams raising every failed read or write, and flushes what it
-// wrote; returns its status, or kStreamFailed after a failed read or write, told on the error
+// wrote; returns its status, or kStatusStopped after a failed read or write, told on the error
 // stream.
 template <typename Run>
 int reportingStreamFailures(Session& session, Run run) {
