@@ -121,4 +121,8 @@ std::uint64_t availableOnLinux(const path& root) {
                    leftInControlGroups(root)});
 }
 
+MemoryBudget MemoryBudget::ofSystem() {
+  return reading([] { return availableOnLinux("/"); }, kSurelyAvailable);
+}
+
 }  // namespace pruefer

@@ -16,4 +16,6 @@ std::uint64_t availableOnWeb() {
   return most > top ? most - top : 0;
 }
 
+MemoryBudget MemoryBudget::ofSystem() { return reading(availableOnWeb, kSurelyAvailable); }
+
 }  // namespace pruefer

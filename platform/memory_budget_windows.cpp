@@ -34,4 +34,8 @@ WindowsMemoryReport reportOfWindows() {
 
 std::uint64_t availableOnWindows() { return availableOnWindows(reportOfWindows()); }
 
+MemoryBudget MemoryBudget::ofSystem() {
+  return reading([] { return availableOnWindows(); }, kSurelyAvailable);
+}
+
 }  // namespace pruefer

@@ -48,7 +48,7 @@ class MemoryBudget {
   std::uint64_t sure_;
 };
 
-// The reading of each platform; ofSystem takes the one of the platform it runs on.
+// The reading of each platform; the build gives ofSystem the one of the platform it builds for.
 
 // What a Linux system's files under `root` ("/" for this one) leave this process: the memory
 // available, the address-space and data limits less what the process uses, and the memory

@@ -3,13 +3,15 @@
 # in order, lowest first.
 # - Every source that the build compiles into the program, and every C++ file outside the
 #   folders of no layer (tests/, bench/, fuzz/) and outside build trees, is in a layer's folder;
-#   the build compiles it into that layer's library, or, in program/, into the executable.
+#   the build compiles it into that layer's library, or, in program/, into an executable; a
+#   source that this build does not compile is one that another platform's build does.
 # - Every include of a file of the program is spelled from the top and names a layer no later
 #   than the includer's own: includes run down the layers, never up.
 # - The coding core includes no stream: it reads and writes nothing.
 # Takes -DSOURCE_DIR, the top of the sources, and -DMANIFEST, the file the build writes: the
-# layers in order (LAYERS), the executable (PROGRAM) and, for each source compiled into the
-# program, "TARGET:PATH" with the path from the top (BUILT).
+# layers in order (LAYERS), the executables (PROGRAMS), for each source compiled into the
+# program "TARGET:PATH" with the path from the top (BUILT), and the sources that only another
+# platform's build compiles (ELSEWHERE).
 cmake_minimum_required(VERSION 3.25)
 include(${MANIFEST})
 set(apart tests bench fuzz)
@@ -35,7 +37,7 @@ foreach(entry IN LISTS BUILT)
   if(NOT layer)
     string(APPEND faults "${source}, built into ${target}, is in no layer's folder\n")
   elseif(NOT target STREQUAL "pruefer_${layer}" AND
-         NOT (target STREQUAL PROGRAM AND layer STREQUAL "program"))
+         NOT (target IN_LIST PROGRAMS AND layer STREQUAL "program"))
     string(APPEND faults "${source} is in ${layer}/ but built into ${target}\n")
   endif()
 endforeach()
@@ -70,6 +72,13 @@ function(check_includes file layer rank)
   set(faults "${faults}" PARENT_SCOPE)
 endfunction()
 
+# The sources that this build compiles into the program, paths from the top.
+set(compiled "")
+foreach(entry IN LISTS BUILT)
+  string(REGEX REPLACE "^[^:]*:" "" source "${entry}")
+  list(APPEND compiled ${source})
+endforeach()
+
 # Every C++ file in the sources, by the folder it is in.
 file(GLOB children RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 foreach(child IN LISTS children)
@@ -87,6 +96,9 @@ foreach(child IN LISTS children)
       string(APPEND faults "${file} is in no layer's folder\n")
     else()
       check_includes(${file} ${child} ${rank})
+      if(file MATCHES "\\.(cpp|cc)$" AND NOT file IN_LIST compiled AND NOT file IN_LIST ELSEWHERE)
+        string(APPEND faults "${file} is built by no library or executable of any platform\n")
+      endif()
     endif()
   endforeach()
 endforeach()

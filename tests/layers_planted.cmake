@@ -48,6 +48,8 @@ plant(viewer_in_core tree/stray.hpp "#include <requests/tree_viewer.hpp>\n"
   "tree/stray.hpp \\(tree\\) includes requests/tree_viewer.hpp")
 plant(stream_in_core tree/stray.cpp "#include <ostream>\n"
   "tree/stray.cpp \\(tree\\) includes <ostream>")
+plant(built_by_none tree/forgotten.cpp "int forgotten() { return 0; }\n"
+  "tree/forgotten.cpp is built by no library or executable of any platform")
 plant(folder_of_no_layer helpers/helper.cpp "int helper() { return 0; }\n"
   "helpers/helper.cpp is in no layer's folder")
 get_filename_component(manifest ${MANIFEST} NAME)
