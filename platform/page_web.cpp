@@ -1,56 +1,34 @@
 // What the web page gives the program: the view of each tree, the walk of its coding handed to
-// the page as numbers, and the report of the exit status.
+// the page as numbers, and the report of the exit status. Each call on the page is one of
+// Module.page's, named and described in CONTRIBUTING.md.
 #include <emscripten.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "program/page.hpp"
+#include "program/page_contract.hpp"
+#include "program/page_numbers.hpp"
 #include "tree/decoding.hpp"
 #include "tree/encoding.hpp"
-#include "tree/walk.hpp"
 
 namespace pruefer {
 namespace {
+
+using contract::Picture;
 
 EM_JS(void, tellMatrixComing, (), { Module.page.matrixComing(); });
 
 EM_JS(void, tellExit, (int status), { Module.page.exited(status); });
 
-// What the numbers handed with a matrix are: the walk of the encoding or of the decoding, or the
-// edges of a graph that is no tree.
-enum class Drawn { encoding = 0, decoding = 1, notATree = 2 };
-
-// `numbers` holds `size` numbers, or is null for a matrix the page does not draw.
-EM_JS(void, tellMatrixShown, (int n, int largest, int drawn, const std::int32_t* numbers, int size),
-      {
-        Module.page.matrixShown(n, largest, drawn,
+// `numbers` holds `size` numbers of the format of `picture` (page_numbers.hpp), or is null for a
+// matrix the page does not draw.
+EM_JS(void, tellMatrixShown,
+      (int n, int largest, int picture, const std::int32_t* numbers, int size), {
+        Module.page.matrixShown(n, largest, picture,
                                 numbers ? HEAP32.slice(numbers >> 2, (numbers >> 2) + size) : null);
       });
-
-// The edges of the matrix, each as its two ends, lower first, row by row.
-std::vector<std::int32_t> edgesOf(const AdjacencyMatrix& matrix) {
-  std::vector<std::int32_t> numbers;
-  for (Vertex v = 1; v <= matrix.size(); ++v) {
-    for (const Vertex column : matrix.ones(v)) {
-      if (v < column) {
-        numbers.insert(numbers.end(), {v, column});
-      }
-    }
-  }
-  return numbers;
-}
-
-// The walk of the coding over the tree; the decoding reads the tree's own code.
-Walk walkOf(const AdjacencyMatrix& matrix, Coding coding) {
-  if (coding == Coding::encoding) {
-    return walkEncoding(matrix);
-  }
-  CodeArray code(static_cast<std::size_t>(matrix.size()), 0);
-  WalkSpace space(matrix.size());
-  findPrueferCode(matrix, code, space);
-  return walkDecoding(code);
-}
 
 // Tells the page where each matrix's printout begins, so that a screen reader is not read it,
 // and where it ends, with the walk of the coding that made or reads the tree, which the page
@@ -59,11 +37,23 @@ class PageTreeViewer final : public TreeViewer {
  public:
   static constexpr Vertex kLargestDrawn = 60;  // a larger drawing is no longer legible
 
+  void codeEntered(const CodeArray& code) override;
   void matrixComing() override { tellMatrixComing(); }
   void matrixShown(const AdjacencyMatrix& matrix, Coding coding) override;
+
+ private:
+  // The decoding's walk over the code last entered, where its tree is drawn.
+  std::optional<Walk> decoding_;
 };
 
 }  // namespace
+
+void PageTreeViewer::codeEntered(const CodeArray& code) {
+  decoding_.reset();
+  if (static_cast<Vertex>(code.size()) <= kLargestDrawn) {
+    decoding_ = walkDecoding(code);
+  }
+}
 
 void PageTreeViewer::matrixShown(const AdjacencyMatrix& matrix, Coding coding) {
   const Vertex n = matrix.size();
@@ -71,16 +61,20 @@ void PageTreeViewer::matrixShown(const AdjacencyMatrix& matrix, Coding coding) {
   // show why, which the request itself says right after the matrix. A walk always holds at
   // least the edge left over.
   std::vector<std::int32_t> numbers;
-  Drawn drawn = coding == Coding::encoding ? Drawn::encoding : Drawn::decoding;
-  if (n <= kLargestDrawn) {
+  Picture picture = coding == Coding::encoding ? Picture::encoding : Picture::decoding;
+  if (coding == Coding::decoding) {
+    if (n <= kLargestDrawn && decoding_) {
+      numbers = numbersOf(*decoding_);
+    }
+  } else if (n <= kLargestDrawn) {
     try {
-      numbers = numbersOf(walkOf(matrix, coding));
+      numbers = numbersOf(walkEncoding(matrix));
     } catch (const NotATree&) {
-      numbers = edgesOf(matrix);
-      drawn = Drawn::notATree;
+      numbers = numbersOf(edgesOf(matrix));
+      picture = Picture::notATree;
     }
   }
-  tellMatrixShown(n, kLargestDrawn, static_cast<int>(drawn),
+  tellMatrixShown(n, kLargestDrawn, static_cast<int>(picture),
                   numbers.empty() ? nullptr : numbers.data(), static_cast<int>(numbers.size()));
 }
 

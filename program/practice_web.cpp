@@ -5,22 +5,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "program/page_contract.hpp"
+#include "program/page_numbers.hpp"
 #include "tree/decoding.hpp"
 #include "tree/exercise.hpp"
-#include "tree/walk.hpp"
-
-namespace {
-
-constexpr int kFewest = 4;  // vertices of the smallest exercise
-constexpr int kMost = 12;   // and of the largest, whose walk a learner still works by hand
-
-}  // namespace
 
 // Writes to `out`, which has room for `room` numbers, the exercise of `seed` on n vertices: the
-// n - 2 entries of its code, then the walk both codings make over its tree, as numbers. Returns
-// how many numbers it wrote; 0 where n is out of range or they would not fit.
+// n - 2 entries of its code, then the walk both codings make over its tree, in the format of
+// page_numbers.hpp. Returns how many numbers it wrote; 0 where n is out of range or they would
+// not fit.
 extern "C" int practiceExercise(int n, std::uint32_t seed, std::int32_t* out, int room) {
-  if (n < kFewest || n > kMost) {
+  if (n < pruefer::contract::kFewestVertices || n > pruefer::contract::kMostVertices) {
     return 0;
   }
   const pruefer::CodeArray code = pruefer::exerciseCode(n, seed);

@@ -47,12 +47,12 @@ void printPrueferCode(std::ostream& out, const CodeArray& code) {
 
 void requestPrueferCode(Session& session, TreeViewer* viewer) {
   const Vertex n = enterVertexCount(session);
-  auto [matrix, code, walk, typed] =
+  auto [matrix, code, space, typed] =
       makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))),
                       Coding::encoding);
   enterEdges(session, matrix, *typed);
   showMatrix(session, viewer, matrix, Coding::encoding);
-  findPrueferCode(matrix, code, walk);
+  findPrueferCode(matrix, code, space);
   printPrueferCode(session.out, code);
 }
 

@@ -29,7 +29,10 @@ void requestTree(Session& session, TreeViewer* viewer) {
       makeTreeStorage(n, session.budget.availableFor(bytesForTree(static_cast<std::uint64_t>(n))),
                       Coding::decoding);
   enterPrueferCode(session, storage.code);
-  findTree(storage.matrix, storage.code, storage.walk);
+  if (viewer != nullptr) {
+    viewer->codeEntered(storage.code);
+  }
+  findTree(storage.matrix, storage.code, storage.space);
   showMatrix(session, viewer, storage.matrix, Coding::decoding);
 }
 

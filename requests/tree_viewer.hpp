@@ -4,6 +4,7 @@
 
 #include "session/session.hpp"
 #include "tree/adjacency_matrix.hpp"
+#include "tree/decoding.hpp"
 #include "tree/walk.hpp"
 
 namespace pruefer {
@@ -12,6 +13,8 @@ namespace pruefer {
 class TreeViewer {
  public:
   virtual ~TreeViewer() = default;
+  // The code of a tree to be decoded has been entered whole, and is about to be decoded.
+  virtual void codeEntered(const CodeArray& code) = 0;
   // The printout of a matrix begins; everything written before it has been flushed.
   virtual void matrixComing() = 0;
   // The printout of `matrix` has been written and flushed; `coding` made or will read it.

@@ -52,9 +52,9 @@ void expectWalk(const Walk& walk, const reference::Choices& choices, const CodeA
   std::vector<Edge> edges;
   for (std::size_t k = 0; k < choices.size(); ++k) {
     ASSERT_EQ(walk.steps[k].choices, choices[k]) << "step " << k + 1;
-    ASSERT_EQ(walk.steps[k].leaf, choices[k].front());
+    ASSERT_EQ(walk.steps[k].lowest, choices[k].front());
     ASSERT_EQ(walk.steps[k].entry, code[k + 1]);
-    edges.push_back(std::minmax(walk.steps[k].leaf, walk.steps[k].entry));
+    edges.push_back(std::minmax(walk.steps[k].lowest, walk.steps[k].entry));
   }
   ASSERT_LT(walk.lastLow, walk.lastHigh);
   edges.emplace_back(walk.lastLow, walk.lastHigh);

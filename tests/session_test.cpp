@@ -19,6 +19,7 @@ namespace {
 // A viewer, as a web page has, that marks in the session's output where it is told of a matrix.
 struct MarkingViewer final : TreeViewer {
   std::ostream* out = nullptr;
+  void codeEntered(const CodeArray& code) override { *out << "<code of " << code.size() << ">"; }
   void matrixComing() override { *out << "<coming>"; }
   void matrixShown(const AdjacencyMatrix& matrix, Coding coding) override {
     *out << "<shown " << matrix.size()
@@ -57,7 +58,7 @@ TEST(Session, TellsItsViewerJustBeforeAndJustAfterEachMatrix) {
   const std::string text = flushesOf("2\n1\n3\n1\n3\n1\n2\n2\n3\n0\n", &viewer);
   const std::string heading = "\nThe tree is given by the following matrix:\n\n    1  2  3  \n\n";
   EXPECT_NE(
-      text.find("1 Entry: |<coming>" + heading +
+      text.find("1 Entry: <code of 3>|<coming>" + heading +
                 "1   0  0  1  \n|2   0  0  1  \n|3   1  1  0  \n|\n|<shown 3 decoding>\n|" + kMenu),
       std::string::npos)
       << text;

@@ -14,7 +14,8 @@
 
 namespace pruefer::testing {
 
-using Edge = std::pair<Vertex, Vertex>;
+using pruefer::Edge;
+using pruefer::edgesOf;
 
 // The menu as written before every choice, up to the prompt's ": ".
 inline const std::string kMenu =
@@ -54,20 +55,6 @@ class FlushMarkingBuffer : public std::stringbuf {
     return 0;
   }
 };
-
-// The edges of the matrix, each as (lower, higher), in rising order.
-inline std::vector<Edge> edgesOf(const AdjacencyMatrix& matrix) {
-  std::vector<Edge> edges;
-  for (Vertex i = 1; i <= matrix.size(); ++i) {
-    for (const Vertex j : matrix.ones(i)) {
-      if (i < j) {
-        edges.emplace_back(i, j);
-      }
-    }
-  }
-  std::sort(edges.begin(), edges.end());
-  return edges;
-}
 
 // The matrix of n vertices holding the given distinct edges.
 inline AdjacencyMatrix matrixOf(Vertex n, const std::vector<Edge>& edges) {

@@ -74,4 +74,19 @@ std::size_t AdjacencyMatrix::take(std::size_t entries) {
   return start;
 }
 
+std::vector<Edge> edgesOf(const AdjacencyMatrix& matrix) {
+  std::vector<Edge> edges;
+  for (Vertex v = 1; v <= matrix.size(); ++v) {
+    const std::size_t first = edges.size();
+    for (const Vertex column : matrix.ones(v)) {
+      if (v < column) {
+        edges.emplace_back(v, column);
+      }
+    }
+    // A row holds its columns in the order they were joined.
+    std::sort(edges.begin() + static_cast<std::ptrdiff_t>(first), edges.end());
+  }
+  return edges;
+}
+
 }  // namespace pruefer

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pruefer {
@@ -64,5 +65,11 @@ class AdjacencyMatrix {
   std::size_t used_{};
   mutable std::string printLine_;
 };
+
+// An edge as its two ends, lower first.
+using Edge = std::pair<Vertex, Vertex>;
+
+// The edges of the matrix, lower end first, row by row: in rising order.
+std::vector<Edge> edgesOf(const AdjacencyMatrix& matrix);
 
 }  // namespace pruefer

@@ -26,7 +26,7 @@ struct TreeTooLarge {
 struct TreeStorage {
   AdjacencyMatrix matrix;
   CodeArray code;
-  WalkSpace walk;
+  WalkSpace space;
   std::optional<EdgeSet> typed;
 };
 

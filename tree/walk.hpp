@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 #include "tree/adjacency_matrix.hpp"
@@ -18,7 +17,7 @@ enum class Coding { encoding, decoding };
 // code's entry at the step, which the encoding writes down and the decoding joins it to.
 struct WalkStep {
   std::vector<Vertex> choices;
-  Vertex leaf{};
+  Vertex lowest{};
   Vertex entry{};
   bool operator==(const WalkStep&) const = default;
 };
@@ -41,19 +40,6 @@ inline std::vector<Vertex> verticesOfDegreeOne(const std::vector<Vertex>& degree
     }
   }
   return ones;
-}
-
-// The walk as plain numbers, as the web page reads it: for each step its leaf, its entry, the
-// number of its choices and the choices; then the edge left over.
-inline std::vector<std::int32_t> numbersOf(const Walk& walk) {
-  std::vector<std::int32_t> numbers;
-  for (const WalkStep& step : walk.steps) {
-    numbers.insert(numbers.end(),
-                   {step.leaf, step.entry, static_cast<Vertex>(step.choices.size())});
-    numbers.insert(numbers.end(), step.choices.begin(), step.choices.end());
-  }
-  numbers.insert(numbers.end(), {walk.lastLow, walk.lastHigh});
-  return numbers;
 }
 
 }  // namespace pruefer
