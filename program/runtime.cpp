@@ -22,19 +22,8 @@ namespace {
   std::_Exit(kStatusStopped);
 }
 
-struct FirstException {};
-
-// Out of line, so that the exception really leaves a function.
-[[gnu::noinline]] void raiseFirstException() { throw FirstException{}; }
-
 }  // namespace
 
-void prepareRuntime() {
-  std::set_terminate(stopCalmly);
-  try {
-    raiseFirstException();
-  } catch (const FirstException&) {
-  }
-}
+void prepareRuntime() { std::set_terminate(stopCalmly); }
 
 }  // namespace pruefer
