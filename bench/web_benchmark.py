@@ -18,7 +18,7 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "web"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "web", "tests", "browser"))
 from headless import PASTE, serve, start_browser  # noqa: E402
 
 SIZES = (500, 1000, 2000)

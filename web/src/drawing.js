@@ -3,7 +3,10 @@
 // the walk's steps in a table below it and a control that steps through them.
 
 import { RADIUS, layOut } from "./layout.js";
-import { listed, walkTable, stepControl } from "./walk_table.js";
+import { graphOf } from "./graph.js";
+import { edgesOf } from "./walk.js";
+import { stepControl, walkTable } from "./walk_view.js";
+import { edgeName } from "./words.js";
 import { STEPPING_KEYS } from "./narration.js";
 import { scrollableByKeyboard } from "./scroll_box.js";
 
@@ -35,10 +38,10 @@ function measurer() {
   });
 }
 
-// A figure with the tree on n vertices that `walk` ({ coding, steps, last }) walks through:
+// A figure with the tree on n vertices that `walk` (as walk.js has it) walks through:
 // the control that steps through the walk, and its drawing beside the walk's table.
 export function drawWalk(n, walk) {
-  const svg = drawTree(n, orderOf(walk), true);
+  const svg = drawTree(n, edgesOf(walk), true);
   const table = walkTable(walk);
   const node = document.createElement("figure");
   const how =
@@ -65,13 +68,9 @@ export function drawWalk(n, walk) {
   return node;
 }
 
-// The walk's edges in the order it removes them, as [leaf, parent] pairs, the edge left over
-// last.
-const orderOf = (walk) => [...walk.steps.map((step) => [step.leaf, step.entry]), walk.last];
-
 // The tree `walk` goes through, placed as drawWalk places it, but with no edge labelled with its
 // step: the tree of an exercise, whose walk the labels would give away.
-export const drawUnlabelledTree = (n, walk) => drawTree(n, orderOf(walk), false);
+export const drawUnlabelledTree = (n, walk) => drawTree(n, edgesOf(walk), false);
 
 // The drawing of the tree on n vertices whose edges are given in the order the walk removes
 // them, as [leaf, parent] pairs, the edge left over last; with `labelled`, each edge labelled
@@ -87,10 +86,9 @@ function drawTree(n, order, labelled) {
     "aria-label": `The tree on ${n} vertices, drawn from vertex ${n}`,
   });
   order.forEach(([leaf, next], k) => {
-    const [u, v] = leaf < next ? [leaf, next] : [next, leaf];
     const from = points.get(leaf);
     const to = points.get(next);
-    const edge = element("g", { class: "edge", "data-edge": `${u}-${v}` });
+    const edge = element("g", { class: "edge", "data-edge": edgeName(leaf, next, "-") });
     edge.append(element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }));
     if (labelled) {
       edge.dataset.step = k === order.length - 1 ? "last" : String(k + 1);
@@ -131,70 +129,6 @@ export function noDrawing(caption) {
   return node;
 }
 
-// One cycle of the graph on vertices 1 to n whose edges are given, as its edges, each [u, v]
-// with u < v: the first that a depth-first search closes.
-function cycleOf(n, edges) {
-  const neighbours = Array.from({ length: n + 1 }, () => []);
-  for (const [u, v] of edges) {
-    neighbours[u].push(v);
-    neighbours[v].push(u);
-  }
-  const parent = new Array(n + 1).fill(undefined);
-  for (let start = 1; start <= n; ++start) {
-    if (parent[start] !== undefined) continue;
-    parent[start] = 0;
-    const waiting = [start];
-    while (waiting.length > 0) {
-      const u = waiting.pop();
-      for (const v of neighbours[u]) {
-        if (v === parent[u]) continue;
-        if (parent[v] === undefined) {
-          parent[v] = u;
-          waiting.push(v);
-          continue;
-        }
-        // u and v are both reached: the tree paths from each to their common ancestor close
-        // the cycle with the edge between them.
-        const up = (w) => { const path = [w]; while (parent[w] !== 0) path.push((w = parent[w])); return path; };
-        const [fromU, fromV] = [up(u), up(v)];
-        const common = fromU.find((w) => fromV.includes(w));
-        const ring = [...fromU.slice(0, fromU.indexOf(common) + 1), ...fromV.slice(0, fromV.indexOf(common)).reverse()];
-        return edgesAround(ring);
-      }
-    }
-  }
-  return [];
-}
-
-// The edges of the cycle through `ring`, its vertices in order, as a person reads them: from
-// its lowest vertex towards the lower of that vertex's two neighbours, each lower end first.
-function edgesAround(ring) {
-  const lowest = ring.indexOf(Math.min(...ring));
-  let around = [...ring.slice(lowest), ...ring.slice(0, lowest)];
-  if (around[1] > around.at(-1)) {
-    around = [around[0], ...around.slice(1).reverse()];
-  }
-  return around.map((w, k) => {
-    const x = around[(k + 1) % around.length];
-    return [Math.min(w, x), Math.max(w, x)];
-  });
-}
-
-// The vertices of 1 to n that no path of the given edges joins to `from`.
-function unreachedFrom(from, n, edges) {
-  const reached = new Set([from]);
-  for (let grew = true; grew; ) {
-    grew = false;
-    for (const [u, v] of edges) {
-      if (reached.has(u) !== reached.has(v)) {
-        reached.add(u).add(v);
-        grew = true;
-      }
-    }
-  }
-  return Array.from({ length: n }, (_, k) => k + 1).filter((v) => !reached.has(v));
-}
-
 // The vertices 1 to n on a circle, in order, and the edges given (pairs, lower end first) as
 // straight lines: a drawing whose places tell nothing of the edges. `gap` is the room between
 // neighbouring circles.
@@ -215,7 +149,7 @@ export function drawCircle(n, edges, label, gap = 14) {
   });
   for (const [u, v] of edges) {
     const [from, to] = [at(u), at(v)];
-    const line = element("g", { class: "edge", "data-edge": `${u}-${v}` });
+    const line = element("g", { class: "edge", "data-edge": edgeName(u, v, "-") });
     line.append(element("line", { x1: from.x, y1: from.y, x2: to.x, y2: to.y }));
     svg.append(line);
   }
@@ -232,9 +166,8 @@ export function drawCircle(n, edges, label, gap = 14) {
 // edge drawn, those of one cycle marked, and in words the cycle and the vertices it leaves
 // unreached.
 export function drawGraph(n, edges) {
-  const cycle = cycleOf(n, edges);
-  const inCycle = new Set(cycle.map(([u, v]) => `${u}-${v}`));
-  const unreached = cycle.length > 0 ? unreachedFrom(cycle[0][0], n, edges) : [];
+  const { cycle, unreached, caption: words } = graphOf(n, edges);
+  const inCycle = new Set(cycle.map(([u, v]) => edgeName(u, v, "-")));
   const svg = drawCircle(n, edges, `The graph on ${n} vertices that the typed edges make`);
   for (const edge of svg.querySelectorAll("[data-edge]")) {
     if (inCycle.has(edge.dataset.edge)) {
@@ -244,12 +177,8 @@ export function drawGraph(n, edges) {
   for (const v of unreached) {
     svg.querySelector(`[data-vertex="${v}"]`).dataset.state = "unreached";
   }
-  const names = cycle.map(([u, v]) => `${u}–${v}`);
   const caption = document.createElement("figcaption");
-  caption.textContent =
-    `These edges are no tree: ${listed(names)} close a cycle, and ` +
-    (unreached.length === 1 ? `vertex ${unreached[0]} is` : `vertices ${listed(unreached)} are`) +
-    " not reached from it.";
+  caption.textContent = words;
   const node = document.createElement("figure");
   node.dataset.graph = "not-a-tree";
   node.append(svg, caption);

@@ -35,3 +35,11 @@ export class TypedInput {
     return first.subarray(0, length);
   }
 }
+
+// The whole lines of `text`, as a terminal sends a paste, each with its line end ("\r\n" read as
+// "\n"), and the rest after the last line end.
+export function linesOf(text) {
+  const lines = text.split(/\r?\n/);
+  const rest = lines.pop();
+  return { lines: lines.map((each) => each + "\n"), rest };
+}

@@ -51,7 +51,7 @@ export function keepInView(figure, scroller) {
   const drawing = figure.querySelector(".drawing-box");
   bringInto(drawing, markedVertex(figure));
   const table = figure.querySelector(".table-box");
-  const row = figure.querySelector("tr.current");
+  const row = figure.querySelector('tr[aria-current="step"]');
   if (row) {
     bringInto(table, row);
   } else {

@@ -9,7 +9,10 @@ link among them), each typed line after its prompt, drawings whose labels never 
 buttons, and accessibility (axe-core, and what reaches a screen reader). Serves the site on
 127.0.0.1 with a plain static server and keeps a screenshot of each view in SCREENSHOTS.
 
-Usage: browser_test.py SITE TRANSCRIPTS SCREENSHOTS AXE README
+Usage: browser_test.py SITE TRANSCRIPTS SCREENSHOTS AXE README [FEATURE...]
+
+A FEATURE is one of console, walk, practice, printing, accessibility and address; each is a test
+of its own (ctest -R browser.practice). The scripts that run in the page are in checks/.
 """
 import base64
 import pathlib
@@ -20,6 +23,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import types
 import urllib.parse
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -28,170 +32,41 @@ from selenium.webdriver.common.keys import Keys
 
 from headless import PASTE, serve, start_browser
 
+CHECKS = pathlib.Path(__file__).parent / "checks"
+
+
+def script(name):
+    """The script of a check that runs in the page, from checks/NAME.js."""
+    return (CHECKS / f"{name}.js").read_text()
+
 SIZES = {"laptop": (1366, 768), "phone": (390, 844)}
 
 # What the console holds: standard output (its text outside every typed line, error and
 # figure), standard error, the text as a person reads it (output with the typed lines in
 # place), and its state.
-READ_CONSOLE = """
-const view = document.getElementById("console");
-let out = "", err = "", seen = "";
-const walk = (node) => {
-  if (node.nodeType === Node.TEXT_NODE) { out += node.data; seen += node.data; }
-  else if (node.classList.contains("stderr")) err += node.textContent;
-  else if (node.localName === "kbd") seen += node.textContent;
-  else if (node.localName !== "figure") node.childNodes.forEach(walk);
-};
-view.childNodes.forEach(walk);
-return {out, err, seen, state: view.dataset.state, status: view.dataset.status ?? null};
-"""
+READ_CONSOLE = script("read_console")
 
 
 # Whether every character of the console can be scrolled into view: no block clips its text,
 # and the console's scrolling reaches the right end of its widest line outside the boxes that
 # scroll on their own.
-ALL_READABLE = """
-const view = document.getElementById("console");
-const box = view.getBoundingClientRect();
-// A matrix scrolls sideways in a box of its own, checked below as any box is.
-const range = document.createRange();
-let right = 0;
-const walker = document.createTreeWalker(view, NodeFilter.SHOW_TEXT);
-for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-  if (node.parentElement.closest(".matrix, figure")) continue;
-  range.selectNodeContents(node);
-  for (const r of range.getClientRects()) right = Math.max(right, r.right);
-}
-const clipped = [...view.querySelectorAll("*")].filter((node) => {
-  if (node.closest("svg")) return false; // a drawing is checked on its own
-  const style = getComputedStyle(node);
-  // A box that scrolls shows all it holds; one that hides or contains its overflow may not.
-  const clips = ["hidden", "clip"].includes(style.overflowX) ||
-    ["hidden", "clip"].includes(style.overflowY) || style.contain !== "none" ||
-    style.contentVisibility !== "visible";
-  return clips && (node.scrollWidth > node.clientWidth + 1 || node.scrollHeight > node.clientHeight + 1);
-});
-return {reach: view.scrollWidth, needed: right - box.left + view.scrollLeft,
-        clipped: clipped.length};
-"""
+ALL_READABLE = script("all_readable")
 
 # Whether the latest prompt, the input line and its Send button are all in view.
-PROMPT_IN_VIEW = """
-const view = document.getElementById("console");
-const range = document.createRange();
-range.selectNodeContents(view);
-const rects = [...range.getClientRects()].filter((r) => r.height > 0);
-const last = rects[rects.length - 1];
-const box = view.getBoundingClientRect();
-const inWindow = (r) => r.top >= 0 && r.bottom <= innerHeight && r.left >= 0 && r.right <= innerWidth;
-return inWindow(last) && last.top >= box.top && last.bottom <= box.bottom &&
-  inWindow(document.getElementById("line").getBoundingClientRect()) &&
-  inWindow(document.getElementById("send").getBoundingClientRect());
-"""
+PROMPT_IN_VIEW = script("prompt_in_view")
 
 # Every drawing's faults: anything outside the picture, labels over labels or over vertices
 # that are not their edge's, and edges through vertices that are not their ends.
-DRAWING_FAULTS = """
-const faults = [];
-const overlap = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width &&
-  a.y < b.y + b.height && b.y < a.y + a.height;
-const covers = (c, b) => Math.hypot(Math.max(b.x - c.x, 0, c.x - b.x - b.width),
-  Math.max(b.y - c.y, 0, c.y - b.y - b.height)) < c.r;
-const through = (c, e) => {
-  const dx = e.x2 - e.x1, dy = e.y2 - e.y1;
-  const t = Math.max(0, Math.min(1, ((c.x - e.x1) * dx + (c.y - e.y1) * dy) / (dx * dx + dy * dy)));
-  return Math.hypot(c.x - e.x1 - t * dx, c.y - e.y1 - t * dy) < c.r;
-};
-document.querySelectorAll("#console figure svg").forEach((svg, index) => {
-  const view = svg.viewBox.baseVal;
-  const inside = (b) => b.x >= view.x && b.y >= view.y && b.x + b.width <= view.x + view.width &&
-    b.y + b.height <= view.y + view.height;
-  const name = `drawing ${index + 1} (${svg.querySelectorAll("[data-vertex]").length} vertices)`;
-  const vertices = [...svg.querySelectorAll("[data-vertex]")].map((g) => {
-    const c = g.querySelector("circle");
-    return {v: g.dataset.vertex, x: c.cx.baseVal.value, y: c.cy.baseVal.value,
-            r: c.r.baseVal.value, box: c.getBBox(), text: g.querySelector("text").getBBox()};
-  });
-  const edges = [...svg.querySelectorAll("[data-edge]")].map((g) => {
-    const l = g.querySelector("line");
-    return {name: g.dataset.edge, ends: g.dataset.edge.split("-"), x1: l.x1.baseVal.value,
-            y1: l.y1.baseVal.value, x2: l.x2.baseVal.value, y2: l.y2.baseVal.value,
-            label: g.querySelector("text")?.getBBox() ?? null,
-            halo: g.querySelector(".halo")?.getBBox() ?? null};
-  });
-  const toLine = (p, e) => {
-    const dx = e.x2 - e.x1, dy = e.y2 - e.y1;
-    const t = Math.max(0, Math.min(1, ((p.x - e.x1) * dx + (p.y - e.y1) * dy) / (dx * dx + dy * dy)));
-    return Math.hypot(p.x - e.x1 - t * dx, p.y - e.y1 - t * dy);
-  };
-  for (const v of vertices) {
-    if (!inside(v.box) || !inside(v.text)) faults.push(`${name}: vertex ${v.v} outside`);
-    if (!overlap(v.text, v.box) || v.text.width > v.box.width) faults.push(`${name}: vertex ${v.v}'s number outside its circle`);
-  }
-  edges.forEach((e, i) => {
-    if (e.label && !inside(e.label)) faults.push(`${name}: label of ${e.name} outside`);
-    if (e.label) {
-      const h = e.halo, l = e.label;
-      if (!h || h.x > l.x || h.y > l.y || h.x + h.width < l.x + l.width || h.y + h.height < l.y + l.height)
-        faults.push(`${name}: label of ${e.name} not on a patch that hides the lines beneath`);
-      const centre = {x: l.x + l.width / 2, y: l.y + l.height / 2};
-      const own = toLine(centre, e);
-      for (const other of edges) {
-        if (other !== e && toLine(centre, other) < own + 2)
-          faults.push(`${name}: label of ${e.name} not 2 px nearer its edge than ${other.name}`);
-      }
-    }
-    for (const other of edges.slice(i + 1)) {
-      if (e.label && other.label && overlap(e.label, other.label)) faults.push(`${name}: labels of ${e.name} and ${other.name} overlap`);
-    }
-    for (const v of vertices) {
-      if (e.ends.includes(v.v)) continue;
-      if (e.label && covers(v, e.label)) faults.push(`${name}: label of ${e.name} over vertex ${v.v}`);
-      if (through(v, e)) faults.push(`${name}: edge ${e.name} through vertex ${v.v}`);
-    }
-  });
-});
-return faults;
-"""
+DRAWING_FAULTS = script("drawing_faults")
 
 # Counts the characters that enter live regions from now on.
-COUNT_LIVE = """
-window.liveCharacters = 0;
-const regions = document.querySelectorAll("[aria-live], [role=status], [role=alert], [role=log]");
-const observer = new MutationObserver((records) => {
-  for (const record of records) {
-    const target = record.target.nodeType === Node.TEXT_NODE ? record.target.parentNode : record.target;
-    window.liveCharacters += target.textContent.length;
-  }
-});
-regions.forEach((region) => observer.observe(region, {childList: true, characterData: true, subtree: true}));
-"""
+COUNT_LIVE = script("count_live")
 
 # Under forced colours: the current row's outline width, the marked vertex's ring width, and the
 # contrast of every edge's line against the console's background.
-FORCED_MARKS = """
-const figure = [...document.querySelectorAll("#console figure[data-figure]")].pop();
-const rgb = (text) => text.match(/[\\d.]+/g).slice(0, 3).map(Number);
-const luminance = ([r, g, b]) => [r, g, b].map((c) => {
-  c /= 255; return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
-}).reduce((sum, c, k) => sum + c * [0.2126, 0.7152, 0.0722][k], 0);
-const contrast = (a, b) => {
-  const [x, y] = [luminance(rgb(a)), luminance(rgb(b))].sort((p, q) => q - p);
-  return (x + 0.05) / (y + 0.05);
-};
-const background = getComputedStyle(document.getElementById("console")).backgroundColor;
-const row = getComputedStyle(figure.querySelector("tr.current"));
-return {row: row.outlineStyle === "none" ? 0 : parseFloat(row.outlineWidth),
-        vertex: parseFloat(getComputedStyle(figure.querySelector('[data-state="lowest"] circle')).strokeWidth),
-        edges: [...figure.querySelectorAll("[data-edge] line")].map((line) =>
-          Math.round(contrast(getComputedStyle(line).stroke, background) * 10) / 10)};
-"""
+FORCED_MARKS = script("forced_marks")
 
-RUN_AXE = """
-const done = arguments[arguments.length - 1];
-axe.run(document).then((result) => done(result.violations.map(
-    (v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`)));
-"""
+RUN_AXE = script("run_axe")
 
 failures = []
 
@@ -357,48 +232,14 @@ def check_hostile_address(driver, url):
 
 
 # Where the last figure named in the address stands: its step, and whether it is in view.
-FIGURE_SHOWN = """
-const figure = document.querySelector(`figure[data-figure="${arguments[0]}"]`);
-const box = document.getElementById("console").getBoundingClientRect();
-const r = figure.getBoundingClientRect();
-return {step: figure.dataset.currentStep,
-        inView: r.top < Math.min(box.bottom, innerHeight) && r.bottom > Math.max(box.top, 0)};
-"""
+FIGURE_SHOWN = script("figure_shown")
 
 # The field that shows the address when the clipboard is refused.
-LINK_FIELD = """
-const field = document.getElementById("link-field");
-return {shown: !field.hidden, value: field.value, focused: document.activeElement === field,
-        selected: field.selectionStart === 0 && field.selectionEnd === field.value.length,
-        widened: document.documentElement.scrollWidth > innerWidth};
-"""
+LINK_FIELD = script("link_field")
 
 
 # What of the last figure's step is in view, inside the window and every box that scrolls.
-STEP_IN_VIEW = """
-const figure = [...document.querySelectorAll("#console figure[data-figure]")].pop();
-const visible = (node) => {
-  if (!node) return null;
-  const r = node.getBoundingClientRect();
-  let box = {left: 0, top: 0, right: innerWidth, bottom: innerHeight};
-  for (let up = node.parentElement; up; up = up.parentElement) {
-    const style = getComputedStyle(up);
-    if (style.overflowX === "visible" && style.overflowY === "visible") continue;
-    const b = up.getBoundingClientRect();
-    const left = b.left + up.clientLeft, top = b.top + up.clientTop;
-    box = {left: Math.max(box.left, left), top: Math.max(box.top, top),
-           right: Math.min(box.right, left + up.clientWidth),
-           bottom: Math.min(box.bottom, top + up.clientHeight)};
-  }
-  return r.left >= box.left - 1 && r.right <= box.right + 1 && r.top >= box.top - 1 &&
-    r.bottom <= box.bottom + 1;
-};
-const marked = figure.querySelector('svg [data-vertex][data-state="lowest"]') ??
-  figure.querySelector('svg [data-vertex][data-state="leaf"], svg [data-vertex][data-state="free"]');
-return {step: figure.dataset.currentStep, control: visible(figure.querySelector(".step-control")),
-        sentence: visible(figure.querySelector(".step-control [role=status]")),
-        vertex: visible(marked), row: visible(figure.querySelector("tr.current"))};
-"""
+STEP_IN_VIEW = script("step_in_view")
 
 
 def check_step_in_view(driver, url, shots):
@@ -477,31 +318,7 @@ def check_print(driver, url, shots):
 # How the console lays out at a narrow width: whether the page or the console scrolls sideways,
 # whether every line outside a matrix wraps within the console, and, for each matrix, whether
 # its rows stay whole (no row taller than a line) and whether its box scrolls sideways.
-REFLOW = """
-const view = document.getElementById("console");
-const lineHeight = parseFloat(getComputedStyle(view).lineHeight);
-const outside = [...view.querySelectorAll(":scope > .chunk")];
-const matrices = [...view.querySelectorAll(".matrix")].map((box) => {
-  const rows = [];
-  const walker = document.createTreeWalker(box, NodeFilter.SHOW_TEXT);
-  const range = document.createRange();
-  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-    let start = 0;
-    for (const line of node.data.split("\\n")) {
-      if (line.trim()) {
-        range.setStart(node, start); range.setEnd(node, start + line.length);
-        rows.push(range.getBoundingClientRect().height);
-      }
-      start += line.length + 1;
-    }
-  }
-  return {whole: rows.every((h) => h < 1.5 * lineHeight), scrolls: box.scrollWidth > box.clientWidth};
-});
-return {page: document.documentElement.scrollWidth > innerWidth,
-        console: view.scrollWidth > view.clientWidth + 1,
-        unwrapped: outside.filter((chunk) => chunk.scrollWidth > chunk.clientWidth + 1).length,
-        matrices};
-"""
+REFLOW = script("reflow")
 
 
 def check_reflow(driver, url, shots):
@@ -635,14 +452,7 @@ def check_drawings(driver, url, size, shots):
 
 
 # Each drawing's scale, and whether it fits its box's width.
-FITTED = """
-return [...document.querySelectorAll("#console figure[data-figure]")].map((figure) => {
-  const svg = figure.querySelector("svg"), box = figure.querySelector(".drawing-box");
-  const width = svg.getBoundingClientRect().width;
-  return {scale: width / Number(svg.getAttribute("width")), fits: width <= box.clientWidth + 1,
-          whole: !figure.querySelector(".see-whole").hidden};
-});
-"""
+FITTED = script("fitted")
 
 
 def check_fitted(driver):
@@ -724,20 +534,7 @@ def check_changes(driver, coding, expected):
 
 
 # The states the drawing of the last figure marks, and what its step control says.
-STATES = """
-const figure = [...document.querySelectorAll("#console figure")].pop();
-const states = {};
-for (const node of figure.querySelectorAll("svg [data-vertex], svg [data-edge]")) {
-  const name = node.dataset.vertex ?? node.dataset.edge;
-  const state = node.dataset.state ?? "none";
-  (states[state] ??= []).push(name);
-  if (getComputedStyle(node).visibility === "hidden") (states.hidden ??= []).push(name);
-}
-Object.values(states).forEach((names) => names.sort());
-return {states, said: figure.querySelector(".step-control [role=status]").textContent,
-        code: figure.querySelector(".code-so-far").textContent,
-        marked: figure.querySelector(".code-so-far mark")?.textContent ?? null};
-"""
+STATES = script("states")
 
 
 def check_decoding_states(driver):
@@ -763,10 +560,10 @@ def check_step_control(driver, size, shots):
     """From the input line, by keyboard alone: Next, then the arrow keys on the figure."""
     state = """
       const figure = [...document.querySelectorAll("#console figure")].pop();
-      const classes = (selector) => [...figure.querySelectorAll(`svg ${selector}`)]
+      const marked = (state) => [...figure.querySelectorAll(`svg [data-state="${state}"]`)]
         .map((node) => node.getAttribute("data-edge") ?? node.getAttribute("data-vertex")).sort();
-      return {step: figure.dataset.currentStep, current: classes(".current"),
-              faded: classes(".faded"), row: figure.querySelector("tr.current")?.dataset.step,
+      return {step: figure.dataset.currentStep, current: marked("current"), lowest: marked("lowest"),
+              removed: marked("removed"), row: figure.querySelector('tr[aria-current="step"]')?.dataset.step,
               said: figure.querySelector(".step-control [role=status]").textContent,
               focus: document.activeElement.dataset.move ?? document.activeElement.localName};"""
     keys = ActionChains(driver)
@@ -784,15 +581,16 @@ def check_step_control(driver, size, shots):
           f"{size}: the step control starts before step 1, and Shift-Tab reaches Next")
     keys.send_keys(Keys.ENTER).perform()
     now = driver.execute_script(state)
-    check(now["step"] == "1" and now["row"] == "1" and now["current"] == ["1", "1-4"] and
+    check(now["step"] == "1" and now["row"] == "1" and now["current"] == ["1-4"] and
+          now["lowest"] == ["1"] and
           now["said"] == "Step 1 of 5: the leaves are 1, 2, 3 and 7; the lowest, 1, is "
                          "removed with its edge to 4, and 4 is written down. 4 keeps another "
                          "neighbour: no new leaf.", f"Next: step 1 {now}")
     tab_back_to("figure")
     keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
     now = driver.execute_script(state)
-    check(now["step"] == "3" and now["focus"] == "figure" and now["faded"] == ["1", "1-4", "2", "2-4"]
-          and now["current"] == ["3", "3-5"], f"the arrow keys step on: step 3 {now}")
+    check(now["step"] == "3" and now["focus"] == "figure" and now["removed"] == ["1", "1-4", "2", "2-4"]
+          and now["current"] == ["3-5"], f"the arrow keys step on: step 3 {now}")
     marks = driver.execute_script(STATES)
     check(marks["states"] == {"removed": ["1", "1-4", "2", "2-4"], "lowest": ["3"], "leaf": ["4", "7"],
                               "neighbour": ["5"], "none": ["6"], "current": ["3-5"],
@@ -804,13 +602,13 @@ def check_step_control(driver, size, shots):
     driver.save_screenshot(str(shots / f"{size}-steps.png"))
     keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
     now = driver.execute_script(state)
-    check(now["step"] == "last" and now["row"] == "last" and now["current"] == ["6", "6-7", "7"],
+    check(now["step"] == "last" and now["row"] == "last" and now["current"] == ["6-7"],
           f"past the last step the walk stays at the edge left over {now}")
     keys.send_keys(Keys.ARROW_LEFT).perform()
     check(driver.execute_script(state)["step"] == "5", "the left arrow steps back")
     keys.send_keys(Keys.HOME).perform()
     now = driver.execute_script(state)
-    check(now["step"] == "0" and now["current"] == [] and now["faded"] == [], "Home: the whole tree")
+    check(now["step"] == "0" and now["current"] == [] and now["removed"] == [], "Home: the whole tree")
 
 
 def check_buttons(driver, url, size):
@@ -839,26 +637,7 @@ def check_buttons(driver, url, size):
 
 # What the practice shows: the exercise, its steps and their results, the words said, the
 # drawing's marked vertices and its edges, and the summary.
-PRACTICE = """
-const exercise = document.querySelector("#practise [data-exercise]");
-const marks = {};
-for (const vertex of exercise.querySelectorAll(".practice-drawing [data-vertex][data-state]")) {
-  (marks[vertex.dataset.state] ??= []).push(vertex.dataset.vertex);
-}
-Object.values(marks).forEach((vertices) => vertices.sort((a, b) => a - b));
-const summary = exercise.querySelector("[data-summary]");
-return {direction: exercise.dataset.direction, n: exercise.dataset.n, seed: exercise.dataset.seed,
-        code: exercise.querySelector("[data-code]")?.textContent ?? null,
-        results: [...exercise.querySelectorAll(".practice-steps [data-step]")]
-          .map((step) => step.dataset.result ?? ""),
-        said: [...exercise.querySelector("[role=status]").children].map((p) => p.textContent).join(" "),
-        level: exercise.querySelector("[data-hint-level]")?.dataset.hintLevel ?? null,
-        marks, edges: exercise.querySelectorAll(".practice-drawing [data-edge]").length,
-        summary: summary && [summary.dataset.rightFirstTime, summary.dataset.hints, summary.textContent],
-        walk: exercise.querySelectorAll("figure table.walk").length,
-        focus: document.activeElement.id || document.activeElement.textContent,
-        hash: location.hash};
-"""
+PRACTICE = script("practice")
 
 # Exercises pinned by their seed, as the coding core draws them on every platform, each worked
 # by keyboard: the answers typed ("?" asks for a hint), the results of the steps, and the summary
@@ -1136,39 +915,49 @@ def check_from_disk(driver, site, readme):
               f"a page without its program says why ({notice!r})")
 
 
+# The checks of each feature: those run once at a laptop's size, then those run at each size.
+FEATURES = {
+    "console": ([lambda d, a: check_transcripts(d, a.url, a.transcripts), lambda d, a: check_markup_and_huge_counts(d, a.url),
+                 lambda d, a: check_large_printout(d, a.url)],
+                [lambda d, a, size: check_readable(d, a.url, size, a.shots),
+                 lambda d, a, size: check_session_reads_as_readme(d, a.url, a.readme, size, a.shots),
+                 lambda d, a, size: check_buttons(d, a.url, size)]),
+    "walk": ([lambda d, a: check_step_in_view(d, a.url, a.shots), lambda d, a: check_reflow(d, a.url, a.shots)],
+             [lambda d, a, size: check_pictures(d, a.url, size, a.shots),
+              lambda d, a, size: check_drawings(d, a.url, size, a.shots),
+              lambda d, a, size: check_graphs_that_are_no_trees(d, a.url, size, a.shots)]),
+    "practice": ([lambda d, a: check_practice_links(d, a.url, a.shots)],
+                 [lambda d, a, size: check_practice(d, a.url, a.axe, size, a.shots)]),
+    "printing": ([lambda d, a: check_print(d, a.url, a.shots)], []),
+    "accessibility": ([], [lambda d, a, size: check_accessible(d, a.url, a.axe, size, a.shots)]),
+    "address": ([lambda d, a: check_hostile_address(d, a.url), lambda d, a: check_from_disk(d, a.site, a.readme)],
+                [lambda d, a, size: check_links(d, a.url, size)]),
+}
+
+
 def main():
+    """Runs the checks of the features named (all when none is), in one browser."""
     site, transcripts, shots, axe, readme = sys.argv[1:6]
+    features = sys.argv[6:] or list(FEATURES)
     shots = pathlib.Path(shots)
     shots.mkdir(parents=True, exist_ok=True)
-    axe = pathlib.Path(axe).read_text()
-    readme = pathlib.Path(readme).read_text()
-    url = serve(site)
+    given = types.SimpleNamespace(site=site, transcripts=pathlib.Path(transcripts), shots=shots,
+                                  axe=pathlib.Path(axe).read_text(), readme=pathlib.Path(readme).read_text())
+    given.url = serve(site)
     driver = start_browser()
     try:
-        origin = url.rstrip("/")
+        origin = given.url.rstrip("/")
         driver.execute_cdp_cmd("Browser.grantPermissions", {
             "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         resize(driver, "laptop")
-        check_transcripts(driver, url, pathlib.Path(transcripts))
-        check_step_in_view(driver, url, shots)
-        check_print(driver, url, shots)
-        check_reflow(driver, url, shots)
-        check_markup_and_huge_counts(driver, url)
-        check_hostile_address(driver, url)
-        check_from_disk(driver, site, readme)
-        check_practice_links(driver, url, shots)
-        check_large_printout(driver, url)
+        for feature in features:
+            for once in FEATURES[feature][0]:
+                once(driver, given)
         for size in SIZES:
             resize(driver, size)
-            check_readable(driver, url, size, shots)
-            check_session_reads_as_readme(driver, url, readme, size, shots)
-            check_buttons(driver, url, size)
-            check_pictures(driver, url, size, shots)
-            check_drawings(driver, url, size, shots)
-            check_graphs_that_are_no_trees(driver, url, size, shots)
-            check_links(driver, url, size)
-            check_accessible(driver, url, axe, size, shots)
-            check_practice(driver, url, axe, size, shots)
+            for feature in features:
+                for each in FEATURES[feature][1]:
+                    each(driver, given, size)
             print(f"{size}: checked", flush=True)
     finally:
         driver.quit()

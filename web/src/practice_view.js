@@ -1,0 +1,233 @@
+// The practice section: the choice of exercise, the exercise worked in its element (the task,
+// the drawing, the steps found so far, the answer field, and the words of each check and hint,
+// which a screen reader hears), and the worksheet. The rules are practice.js's.
+
+import { drawCircle, drawUnlabelledTree, drawWalk } from "./drawing.js";
+import { fragmentOf } from "./address.js";
+import { SHEET_MOST, SIZES, USUAL_SIZE, Work, askOf, edgeNames, edgesFound, exerciseIn, freshSeed, seedAfter, stepText } from "./practice.js";
+import { cell, markVertices, walkTable } from "./walk_view.js";
+import { listed } from "./words.js";
+
+const CIRCLE_GAP = 40; // between the vertices of a tree to find, so that short edges still show
+
+// One exercise, worked in its element.
+class ExerciseView {
+  constructor(exercise, onAnother) {
+    this.work = new Work(exercise);
+    this.onAnother = onAnother;
+    this.element = this.build();
+    this.draw();
+  }
+
+  get exercise() {
+    return this.work.exercise;
+  }
+
+  build() {
+    const { direction, n, seed, code } = this.exercise;
+    const element = cell("div", "", { "data-exercise": "", "data-direction": direction, "data-n": n, "data-seed": seed });
+    const task = cell("p", "", { class: "task" });
+    if (direction === "encoding") {
+      task.textContent = `Find the Pruefer code of this tree on ${n} vertices, one entry at a time. Its edges: ${listed(edgeNames(this.exercise.walk))}.`;
+    } else {
+      task.append(`Find the tree on ${n} vertices whose Pruefer code is `, cell("strong", code.join(" "), { "data-code": "" }),
+        ": for each entry, the vertex it is joined to; then the edge left over.");
+    }
+    this.drawingBox = cell("div", "", { class: "practice-drawing" });
+    this.steps = cell("ol", "", { class: "practice-steps" });
+    this.form = this.answerForm();
+    this.verdict = cell("p", "", { class: "verdict" });
+    this.hint = cell("p", "", { class: "practice-hint" });
+    this.said = cell("div", "", { role: "status", class: "practice-said" });
+    this.said.append(this.verdict, this.hint);
+    element.append(task, this.drawingBox, this.steps, this.form, this.said);
+    this.addStep();
+    return element;
+  }
+
+  answerForm() {
+    const form = cell("form", "", { class: "practice-answer", autocomplete: "off" });
+    this.label = cell("label", askOf(this.exercise, 0), { for: `answer-${this.exercise.seed}` });
+    this.field = cell("input", "", { id: `answer-${this.exercise.seed}`, type: "text", inputmode: "numeric", "data-answer": "" });
+    const check = cell("button", "Check", { type: "submit" });
+    const hint = cell("button", "Hint", { type: "button", "data-move": "hint" });
+    form.append(this.label, this.field, check, hint);
+    form.addEventListener("submit", (event) => {
+      event.preventDefault();
+      this.check(this.field.value);
+    });
+    hint.addEventListener("click", () => this.giveHint());
+    return form;
+  }
+
+  addStep() {
+    const item = cell("li", stepText(this.exercise, this.work.k, false), { "data-step": this.work.k + 1, "aria-current": "step" });
+    this.steps.append(item);
+    this.item = item;
+  }
+
+  check(text) {
+    const k = this.work.k;
+    const { result, verdict } = this.work.check(text);
+    this.verdict.textContent = verdict;
+    if (result === "refused") {
+      return;
+    }
+    this.item.dataset.result = result;
+    this.field.value = "";
+    this.showHint();
+    this.draw();
+    if (result === "wrong") {
+      return;
+    }
+    this.item.removeAttribute("aria-current");
+    this.item.textContent = stepText(this.exercise, k, true);
+    if (this.work.done) {
+      this.finish();
+      return;
+    }
+    this.addStep();
+    this.label.textContent = askOf(this.exercise, this.work.k);
+  }
+
+  giveHint() {
+    this.verdict.textContent = "";
+    this.work.raiseHint();
+    this.showHint();
+    this.draw();
+    this.field.focus();
+  }
+
+  showHint() {
+    this.hint.textContent = this.work.hint();
+    this.hint.dataset.hintLevel = String(this.work.level);
+    if (this.work.level === 0) {
+      delete this.hint.dataset.hintLevel;
+    }
+  }
+
+  // The drawing after the steps found: for the encoding the tree, its removed leaves greyed; for
+  // the decoding the vertices on a circle and only the edges found.
+  draw() {
+    const { direction, n, walk } = this.exercise;
+    const svg =
+      direction === "encoding"
+        ? drawUnlabelledTree(n, walk)
+        : drawCircle(n, edgesFound(walk, this.work.k), `The vertices 1 to ${n} and the edges found so far`, CIRCLE_GAP);
+    markVertices(svg, this.work.vertexStates());
+    for (const edge of svg.querySelectorAll("[data-edge]")) {
+      edge.dataset.state = this.work.edgeState(edge.dataset.edge);
+    }
+    this.drawingBox.replaceChildren(svg);
+  }
+
+  // The summary, the way on, and the whole walk as the step view shows it.
+  finish() {
+    const { n, walk } = this.exercise;
+    this.form.remove();
+    const summary = cell("p", this.work.summary(), { "data-summary": "", "data-right-first-time": this.work.rightFirstTime, "data-hints": this.work.hints });
+    const another = cell("button", "Another exercise", { type: "button" });
+    another.addEventListener("click", () => this.onAnother());
+    const figure = drawWalk(n, walk);
+    figure.classList.add("practice-walk");
+    this.said.append(summary); // heard with the last check
+    this.element.append(another, figure);
+    another.focus();
+  }
+}
+
+// A worksheet of `count` exercises from `state` on, one seed after another: each the task and
+// room to answer, or with `answers` its answer and its walk's table.
+function worksheet(exercises, state, count, answers) {
+  const sheet = cell("div", "", { class: "worksheet", "data-answers": answers });
+  const kind = state.direction === "encoding" ? "Find the Pruefer code of each tree." : "Find the tree of each code: its edges.";
+  sheet.append(cell("h3", `Worksheet: ${kind} (${state.n} vertices, seed ${state.seed})`));
+  const list = cell("ol");
+  for (let k = 0; k < count; ++k) {
+    list.append(sheetItem(exercises.exercise(state.direction, state.n, seedAfter(state.seed, k)), answers));
+  }
+  sheet.append(list);
+  return sheet;
+}
+
+function sheetItem(exercise, answers) {
+  const { direction, n, code, walk } = exercise;
+  const item = cell("li", "", { "data-seed": exercise.seed });
+  const edges = listed(edgeNames(walk));
+  if (direction === "encoding") {
+    item.append(cell("p", `The tree with the edges ${edges}.`), drawUnlabelledTree(n, walk));
+    item.append(cell("p", answers ? `Its code: ${code.join(" ")}` : "Its code:", { class: "answer" }));
+  } else {
+    item.append(cell("p", `The code ${code.join(" ")}.`));
+    item.append(cell("p", answers ? `Its tree's edges: ${edges}` : "Its tree's edges:", { class: "answer" }));
+  }
+  if (answers) {
+    item.append(walkTable(walk));
+  }
+  return item;
+}
+
+// The worksheet's controls: how many exercises, whether with answers, and printing it alone.
+function startWorksheet(section, sheet) {
+  const form = section.querySelector("#worksheet-choice");
+  const place = section.querySelector("#worksheet");
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    const count = Math.max(1, Math.min(SHEET_MOST, Number(form.elements.count.value) || 1));
+    form.elements.count.value = String(count);
+    place.replaceChildren(sheet(count, form.elements.answers.checked));
+    section.querySelector("#worksheet-print").hidden = false;
+  });
+  section.querySelector("#worksheet-print").addEventListener("click", () => {
+    document.body.dataset.print = "worksheet";
+    window.print();
+  });
+  window.addEventListener("afterprint", () => delete document.body.dataset.print);
+}
+
+// The sizes to choose from, the usual one chosen.
+function offerSizes(select) {
+  select.replaceChildren(...SIZES.map((n) => new Option(String(n), String(n), n === USUAL_SIZE, n === USUAL_SIZE)));
+}
+
+// Starts the practice section in `section`: the choice of exercise, then the exercise the
+// address names, or one at the defaults. `exercises` is a promise of the exercises (as the
+// bridge's exercisesOf gives them); `copy(href, status, field)` copies a link, and
+// `remember(state)` keeps the exercise drawn in the page's address.
+export function startPractice(section, exercises, copy, remember) {
+  const choice = section.querySelector("#practise-choice");
+  const area = section.querySelector("#exercise-area");
+  offerSizes(choice.elements.size);
+  let made = null;
+  let current = null;
+  const show = (state, drawn) => {
+    current = state;
+    choice.elements.direction.value = state.direction;
+    choice.elements.size.value = String(state.n);
+    const view = new ExerciseView(made.exercise(state.direction, state.n, state.seed), () =>
+      show({ ...state, seed: seedAfter(state.seed) }, true));
+    area.replaceChildren(view.element);
+    if (drawn) {
+      remember(state);
+      view.field.focus();
+    }
+  };
+  choice.addEventListener("submit", (event) => {
+    event.preventDefault();
+    show({ direction: choice.elements.direction.value, n: Number(choice.elements.size.value), seed: freshSeed() }, true);
+  });
+  // A teacher's link: the exercises alone, without the session typed in the console.
+  section.querySelector("#practise-copy").addEventListener("click", () =>
+    copy(location.href.split("#")[0] + fragmentOf("", null, current), section.querySelector("#practise-copied"), section.querySelector("#practise-link")));
+  startWorksheet(section, (count, answers) => worksheet(made, current, count, answers));
+  const named = exerciseIn(location.hash);
+  exercises.then((ready) => {
+    made = ready;
+    show(named ?? { direction: "encoding", n: USUAL_SIZE, seed: freshSeed() }, false);
+    if (named) {
+      section.scrollIntoView({ block: "start" });
+    }
+  }, (error) => {
+    area.textContent = `The practice could not be started in this browser: ${error}.`;
+  });
+}
