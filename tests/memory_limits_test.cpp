@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <fstream>
+#include <list>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,13 +15,12 @@
 #include <vector>
 
 #ifdef __linux__
-#include <fcntl.h>
-#include <sys/personality.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
+#include "launch.hpp"
 #include "program/menu.hpp"
 #include "support.hpp"
 #include "temporary_folder.hpp"
@@ -243,45 +243,12 @@ TEST(UnderAddressLimit, CountsJustBelowTheFirstRefusedReachTheirFirstPrompt) {
   }
 }
 
-// The program started on the typed session in `input` under an address-space limit of `kib`
-// KiB, with address randomisation off so that each run repeats; its standard error is read
-// from `errors`.
-struct Child {
-  pid_t child;
-  int errors;
-};
-Child startUnderLimit(const std::string& input, rlim_t kib) {
-  int errors[2] = {-1, -1};
-  EXPECT_EQ(pipe(errors), 0);
-  const pid_t child = fork();
-  if (child == 0) {
-    personality(ADDR_NO_RANDOMIZE);
-    rlimit limit{};
-    getrlimit(RLIMIT_AS, &limit);
-    limit.rlim_cur = kib << 10;
-    setrlimit(RLIMIT_AS, &limit);
-    dup2(open(input.c_str(), O_RDONLY), STDIN_FILENO);
-    dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
-    dup2(errors[1], STDERR_FILENO);
-    execl(PRUEFER_PROGRAM, PRUEFER_PROGRAM, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(errors[1]);
-  return {child, errors[0]};
-}
-
-// How a run ended: its exit status, or 128 and the signal that ended it, and what it wrote on
-// standard error.
-std::pair<int, std::string> endingOf(Child run) {
-  std::string err;
-  char chunk[256];
-  for (ssize_t got; (got = read(run.errors, chunk, sizeof chunk)) > 0;) {
-    err.append(chunk, static_cast<std::size_t>(got));
-  }
-  close(run.errors);
-  int status = 0;
-  waitpid(run.child, &status, 0);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), err};
+// How the program ends on the typed session in the file `input` under an address-space limit
+// of `kib` KiB: its status, or 128 and the signal, and what it wrote on standard error.
+std::pair<int, std::string> endingUnder(const std::string& input, std::uint64_t kib) {
+  const testing::Ended ended = testing::runProgram(
+      "", {.inputFile = input.c_str(), .discardOutput = true, .addressLimitKiB = kib});
+  return {ended.status, ended.err};
 }
 
 // The smallest address-space limit, in KiB, under which the program's run on `session` ends
@@ -292,7 +259,7 @@ rlim_t smallestLimit(const std::string& session, Holds holds) {
   rlim_t passes = 1 << 16;
   while (passes - fails > 1) {
     const rlim_t middle = fails + (passes - fails) / 2;
-    (holds(endingOf(startUnderLimit(session, middle)).first) ? passes : fails) = middle;
+    (holds(endingUnder(session, middle).first) ? passes : fails) = middle;
   }
   return passes;
 }
@@ -324,7 +291,7 @@ TEST(MemoryLimits, EveryLimitTheProgramStartsUnderEndsItWithItsStatusAndWords) {
   // Between the two, memory is too short for the program to start: it says so and stops.
   const std::pair<int, std::string> stopped{2, "pruefer: not enough memory left to go on\n"};
   for (rlim_t kib = loads; kib < started; kib += 4) {
-    EXPECT_EQ(endingOf(startUnderLimit(quit, kib)), stopped) << "under " << kib << " KiB";
+    EXPECT_EQ(endingUnder(quit, kib), stopped) << "under " << kib << " KiB";
   }
   EXPECT_GT(started, loads + 64) << "the walk below the start reaches both ways of stopping";
   const std::set<std::pair<int, std::string>> endings = {
@@ -334,15 +301,19 @@ TEST(MemoryLimits, EveryLimitTheProgramStartsUnderEndsItWithItsStatusAndWords) {
   std::set<int> seen;
   for (rlim_t kib = started; kib <= started + 3072; kib += 4) {
     // The three sessions run side by side.
-    std::vector<Child> runs;
+    std::list<testing::Program> runs;
     for (const std::string& session : sessions) {
-      runs.push_back(startUnderLimit(session, kib));
+      runs.emplace_back(testing::Launch{
+          .inputFile = session.c_str(), .discardOutput = true, .addressLimitKiB = kib});
     }
-    for (std::size_t k = 0; k < runs.size(); ++k) {
-      const auto ending = endingOf(runs[k]);
+    std::size_t k = 0;
+    for (testing::Program& run : runs) {
+      run.endInput();
+      const std::string err = run.readErrors();
+      const std::pair<int, std::string> ending{run.wait(), err};
       EXPECT_TRUE(endings.contains(ending)) << sessions[k] << " under " << kib << " KiB: status "
                                             << ending.first << ", " << ending.second;
-      if (k == 0) {
+      if (k++ == 0) {
         seen.insert(ending.first);
       }
     }

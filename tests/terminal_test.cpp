@@ -11,8 +11,6 @@ TEST(Terminal, ShowsEachPromptBeforeWaiting) {
 #else
 
 #include <poll.h>
-#include <pty.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -20,6 +18,7 @@ TEST(Terminal, ShowsEachPromptBeforeWaiting) {
 #include <chrono>
 #include <string>
 
+#include "launch.hpp"
 #include "support.hpp"
 
 namespace {
@@ -27,33 +26,19 @@ namespace {
 // The program running in a pseudo-terminal, and what it has shown so far.
 class Terminal {
  public:
-  Terminal() {
-    pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
-    if (pid_ == 0) {
-      execl(PRUEFER_PROGRAM, PRUEFER_PROGRAM, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-  }
-  ~Terminal() {
-    if (pid_ > 0 && !exited_) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-    close(fd_);
-  }
-
   // Reads the screen until `text` shows after what was found before; false after 10 seconds.
   // The program writes nothing unasked, so a prompt it has not flushed is never found.
   bool waitFor(const std::string& text) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (screen_.find(text, seen_) == std::string::npos) {
-      pollfd ready{fd_, POLLIN, 0};
+      pollfd ready{program_.output(), POLLIN, 0};
       if (std::chrono::steady_clock::now() > deadline || poll(&ready, 1, 100) < 0) {
         return false;
       }
       char chunk[4096];
-      const ssize_t got =
-          (ready.revents & (POLLIN | POLLHUP)) != 0 ? read(fd_, chunk, sizeof chunk) : 0;
+      const ssize_t got = (ready.revents & (POLLIN | POLLHUP)) != 0
+                              ? read(program_.output(), chunk, sizeof chunk)
+                              : 0;
       if (got < 0 || (got == 0 && (ready.revents & POLLHUP) != 0)) {
         return false;
       }
@@ -63,24 +48,15 @@ class Terminal {
     return true;
   }
 
-  void type(const std::string& keys) {
-    ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
-  }
+  void type(const std::string& keys) { program_.type(keys); }
 
-  // Waits for the program to end and returns its exit status, or -1 if a signal ended it.
-  int exitStatus() {
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    exited_ = true;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  // Waits for the program to end and returns its exit status, or 128 and the signal.
+  int exitStatus() { return program_.wait(); }
 
   const std::string& screen() const { return screen_; }
 
  private:
-  int fd_ = -1;
-  pid_t pid_ = -1;
-  bool exited_ = false;
+  pruefer::testing::Program program_{{.terminal = true}};
   std::string screen_;
   std::size_t seen_ = 0;
 };
