@@ -378,28 +378,14 @@ def check_readable(driver, url, size, shots):
           f"{size}: the console scrolls to the end of its widest line {readable}")
     check(driver.execute_script(PROMPT_IN_VIEW),
           f"{size}: the latest prompt, the input line and Send are in view together")
-    driver.execute_script("""
-      const view = document.getElementById("console");
-      const matrix = [...view.querySelectorAll(".chunk")]
-        .find((chunk) => chunk.textContent.includes("following matrix"));
-      view.scrollTop += matrix.getBoundingClientRect().top - view.getBoundingClientRect().top;
-      const box = matrix.closest(".matrix");
-      box.scrollLeft = box.scrollWidth;""")
+    driver.execute_script(script("readable"))
     time.sleep(0.2)
     driver.save_screenshot(str(shots / f"{size}-matrix-scrolled.png"))
     check_selection(driver, size)
     line = driver.find_element(By.ID, "line")
     line.send_keys("\u202e12" + Keys.ENTER)
     settled(driver)
-    order = driver.execute_script("""
-      const kbd = [...document.querySelectorAll("#console kbd")].pop();
-      let text = kbd.nextSibling;
-      while (!text.data.includes("Please")) text = text.nextSibling;
-      const range = document.createRange();
-      const start = text.data.indexOf("Please");
-      const at = (i) => { range.setStart(text, start + i); range.setEnd(text, start + i + 1);
-                          return range.getBoundingClientRect().left; };
-      return [getComputedStyle(kbd).unicodeBidi, at(0) < at(5)];""")
+    order = driver.execute_script(script("readable_2"))
     check(order == ["isolate", True], f"{size}: a typed line never reorders the text after it")
 
 
@@ -407,17 +393,7 @@ def check_selection(driver, size):
     """A double-click selects a number of the output; a plain click gives the input the focus."""
     view = driver.find_element(By.ID, "console")
     driver.execute_script("arguments[0].scrollTop = 0; arguments[0].scrollLeft = 0;", view)
-    x, y = driver.execute_script("""
-      const view = arguments[0];
-      const walker = document.createTreeWalker(view, NodeFilter.SHOW_TEXT);
-      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-        const at = node.data.indexOf("Find the Pruefer Code");
-        if (at === -1) continue;
-        const range = document.createRange();
-        range.setStart(node, at + 5); range.setEnd(node, at + 6);
-        const r = range.getBoundingClientRect(), box = view.getBoundingClientRect();
-        return [r.left + r.width / 2 - box.left, r.top + r.height / 2 - box.top];
-      }""", view)
+    x, y = driver.execute_script(script("selection"), view)
     offset = lambda: (int(x - view.size["width"] / 2), int(y - view.size["height"] / 2))
     ActionChains(driver).move_to_element_with_offset(view, *offset()).double_click().perform()
     selected = driver.execute_script("return document.getSelection().toString()")
@@ -475,12 +451,7 @@ def check_fitted(driver):
 
 def table_of(driver):
     """The last walk table: its kind, and each row's data attributes but its step."""
-    return driver.execute_script("""
-      const table = [...document.querySelectorAll("#console figure table.walk")].pop();
-      return [table.dataset.walk, [...table.tBodies[0].rows].map((row) => {
-        const data = {...row.dataset};
-        return data;
-      })];""")
+    return driver.execute_script(script("table_of"))
 
 
 def check_pictures(driver, url, size, shots):
@@ -526,10 +497,7 @@ def check_pictures(driver, url, size, shots):
 
 def check_changes(driver, coding, expected):
     """Each step's "What changes" cell, and the step's sentence ending with the same words."""
-    cells = driver.execute_script("""
-      const table = [...document.querySelectorAll("#console figure table.walk")].pop();
-      return [...table.tBodies[0].rows].filter((row) => row.dataset.step !== "last")
-        .map((row) => row.cells[row.cells.length - 1].textContent);""")
+    cells = driver.execute_script(script("changes"))
     check(cells == expected, f"{coding}: what each step changes ({cells})")
 
 
@@ -558,14 +526,7 @@ def check_decoding_states(driver):
 
 def check_step_control(driver, size, shots):
     """From the input line, by keyboard alone: Next, then the arrow keys on the figure."""
-    state = """
-      const figure = [...document.querySelectorAll("#console figure")].pop();
-      const marked = (state) => [...figure.querySelectorAll(`svg [data-state="${state}"]`)]
-        .map((node) => node.getAttribute("data-edge") ?? node.getAttribute("data-vertex")).sort();
-      return {step: figure.dataset.currentStep, current: marked("current"), lowest: marked("lowest"),
-              removed: marked("removed"), row: figure.querySelector('tr[aria-current="step"]')?.dataset.step,
-              said: figure.querySelector(".step-control [role=status]").textContent,
-              focus: document.activeElement.dataset.move ?? document.activeElement.localName};"""
+    state = script("step_control")
     keys = ActionChains(driver)
 
     def tab_back_to(target):
@@ -596,9 +557,7 @@ def check_step_control(driver, size, shots):
                               "neighbour": ["5"], "none": ["6"], "current": ["3-5"],
                               "present": ["4-5", "5-6", "6-7"]}
           and marks["code"] == "Written so far: 4 4 5", f"the encoding at step 3 marks {marks}")
-    driver.execute_script("""const figure = [...document.querySelectorAll("#console figure")].pop();
-      const view = document.getElementById("console");
-      view.scrollTop += figure.getBoundingClientRect().top - view.getBoundingClientRect().top - 20;""")
+    driver.execute_script(script("step_control_2"))
     driver.save_screenshot(str(shots / f"{size}-steps.png"))
     keys.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
     now = driver.execute_script(state)
@@ -760,9 +719,7 @@ def check_worksheet(driver, shots):
         if box.is_selected() != answers:
             box.click()
         driver.find_element(By.CSS_SELECTOR, "#worksheet-choice button[type=submit]").click()
-        sheet = driver.execute_script("""const items = [...document.querySelectorAll("#worksheet li[data-seed]")];
-          return {seeds: items.map((item) => item.dataset.seed), tables: document.querySelectorAll("#worksheet table").length,
-                  first: [...items[0].querySelectorAll("p")].map((p) => p.textContent).join(" ")};""")
+        sheet = driver.execute_script(script("worksheet"))
         check(sheet == {"seeds": seeds, "tables": tables, "first": first}, f"a worksheet: {sheet}")
     driver.execute_script("document.body.dataset.print = 'worksheet'")
     pages = printed(driver, "A4", shots, "worksheet")
@@ -836,13 +793,7 @@ def check_graphs_that_are_no_trees(driver, url, size, shots):
     for typed, cycle, words in cases:
         type_numbers(line, driver, f"1 {typed}")
         figure = driver.find_elements(By.CSS_SELECTOR, "#console figure")[-1]
-        drawn = driver.execute_script("""
-          const figure = arguments[0];
-          const names = (selector) => [...figure.querySelectorAll(selector)]
-            .map((node) => node.dataset.edge ?? node.dataset.vertex).sort();
-          return {graph: figure.dataset.graph ?? null, edges: names("[data-edge]"),
-                  cycle: names("[data-edge][data-cycle]"), vertices: names("[data-vertex]").length,
-                  words: figure.querySelector("figcaption").textContent};""", figure)
+        drawn = driver.execute_script(script("graphs_that_are_no_trees"), figure)
         edges = sorted("-".join(sorted(pair, key=int)) for pair in zip(*[iter(typed.split()[1:])] * 2))
         check(drawn == {"graph": "not-a-tree", "edges": edges, "cycle": cycle,
                         "vertices": int(typed.split()[0]), "words": words},
