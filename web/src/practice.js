@@ -89,7 +89,7 @@ const sameAnswer = (given, expected) => sorted(given) === sorted(expected);
 // The text of the item that shows step k (from 0), its answer once found.
 export function stepText(exercise, k, found) {
   const step = stepOf(exercise, k);
-  const shown = found ? step.answer.join("–") : "?";
+  const shown = !found ? "?" : step.last ? edgeName(...step.answer) : String(step.answer[0]);
   if (exercise.direction === "encoding") {
     return `Entry ${k + 1}: ${shown}`;
   }

@@ -72,7 +72,7 @@ export function rowOf(walk, k) {
 export function lastRowText(walk) {
   const [u, v] = walk.last;
   const what = walk.coding === "encoding" ? "the two vertices left" : "the two vertices still unused";
-  return `${what}, ${u} and ${v}: the edge ${u}–${v}`;
+  return `${what}, ${u} and ${v}: the edge ${edgeName(u, v)}`;
 }
 
 // The sentence that tells step `at` (0 before the first, steps + 1 for the edge left over).

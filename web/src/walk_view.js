@@ -3,6 +3,7 @@
 // saying each step in one sentence. The words and states come from walk.js.
 
 import { fitDrawing, keepInView } from "./keep_in_view.js";
+import { edgeName } from "./words.js";
 import { CAPTIONS, HEADINGS, codeLineOf, edgeState, lastRowText, rowOf, sentence, stepName, vertexStates } from "./walk.js";
 
 // An element of `tag` with `text` and the given attributes.
@@ -27,7 +28,7 @@ export function walkTable(walk) {
   const [u, v] = walk.last;
   const last = document.createElement("tr");
   last.dataset.step = "last";
-  last.dataset.edge = `${u}-${v}`;
+  last.dataset.edge = edgeName(u, v, "-");
   const span = HEADINGS[walk.coding].length - 1;
   last.append(cell("th", "Left over", { scope: "row" }), cell("td", lastRowText(walk), { colspan: span }));
   body.append(last);
