@@ -38,28 +38,31 @@ export function stepOf(exercise, k) {
 // How many answers an exercise asks: one per step, and for the decoding the edge left over.
 export const stepsOf = (exercise) => exercise.walk.steps.length + (exercise.direction === "decoding" ? 1 : 0);
 
-// The hint of a level (1 to 3) for step k: the rule in words, then the vertices to choose from,
-// then the lowest of them. The first names no vertex.
+// How the last level of hint begins: it shows the answer, and says so.
+export const ANSWER = "Showing the answer";
+
+// The hint of a level (1 to 3) for step k: the rule in words, then where to look (the vertices to
+// choose from), then the answer. The first names no vertex.
 export function hintOf(exercise, k, level) {
   const step = stepOf(exercise, k);
   if (exercise.direction === "encoding") {
     return [
       "Find the leaves: the vertices with one neighbour. The lowest leaf is removed with its edge, and its neighbour is the next entry of the code.",
       `The leaves are ${listed(step.choices)}, marked in the drawing. Which is the lowest, and which is its neighbour?`,
-      `The lowest leaf is ${step.lowest[0]}, marked in the drawing: its neighbour is the entry.`,
+      `${ANSWER}: the lowest leaf is ${step.lowest[0]}, marked in the drawing, and its neighbour, ${step.answer[0]}, is the entry.`,
     ][level - 1];
   }
   if (step.last) {
     return [
       "Two vertices are not yet used: the edge left over joins them.",
       "The two vertices not yet used are marked in the drawing.",
-      `The two vertices not yet used are ${listed(step.choices)}.`,
+      `${ANSWER}: the two vertices not yet used are ${listed(step.choices)}.`,
     ][level - 1];
   }
   return [
     "Find the vertices not yet used that do not appear in the rest of the code, the current entry counting as still in it. The current entry is joined to the lowest of them.",
     `The vertices not yet used and not in the rest of the code are ${listed(step.choices)}, marked in the drawing.`,
-    `The lowest of them is ${step.lowest[0]}, marked in the drawing: it is joined to entry ${step.entry}.`,
+    `${ANSWER}: the lowest of them is ${step.lowest[0]}, marked in the drawing; it is joined to entry ${step.entry}.`,
   ][level - 1];
 }
 
@@ -74,12 +77,98 @@ export function rightOf(exercise, k) {
     : `Right: ${step.answer[0]} is joined to entry ${step.entry}.`;
 }
 
-// The numbers a typed answer holds, or null where it holds anything else or a number that is
-// no vertex of the exercise.
-export function numbersIn(text, n) {
+// The numbers a typed answer holds, separated by blanks, commas or dashes, or null where it
+// holds anything else.
+export function numbersIn(text) {
   const words = text.trim().split(/[\s,–-]+/).filter(Boolean);
   const numbers = words.map((word) => (/^[0-9]{1,3}$/.test(word) ? Number(word) : NaN));
-  return numbers.length > 0 && numbers.every((v) => v >= 1 && v <= n) ? numbers : null;
+  return numbers.length > 0 && numbers.every((v) => !Number.isNaN(v)) ? numbers : null;
+}
+
+// What the separators of an edge's two vertices may be, in words.
+export const SEPARATORS = 'a blank, a comma or a dash between them, as "1 2", "1,2" or "1-2"';
+
+// The neighbour, at step k of the encoding, of each leaf the step chooses from: a map from leaf
+// to neighbour, in the tree left after the leaves removed before it.
+function neighboursOfLeaves(walk, k) {
+  const removed = new Set(walk.steps.slice(0, k).map((step) => step.lowest));
+  const edges = edgesOf(walk);
+  return new Map(
+    walk.steps[k].choices.map((leaf) => {
+      const [a, b] = edges.find(([u, v]) => (u === leaf && !removed.has(v)) || (v === leaf && !removed.has(u)));
+      return [leaf, a === leaf ? b : a];
+    }),
+  );
+}
+
+// Each kind of mistake in words, by direction.
+export const MISTAKES = {
+  encoding: {
+    leaf: "the lowest leaf itself, not its neighbour",
+    "not-lowest": "the neighbour of a leaf that is not the lowest",
+    removed: "a vertex already removed",
+    "not-a-vertex": "a number that is no vertex",
+    other: "a vertex that is not the lowest leaf's neighbour",
+  },
+  decoding: {
+    entry: "the entry itself",
+    "in-rest": "a vertex still in the rest of the code",
+    used: "a vertex already joined as a leaf",
+    "not-lowest": "a free vertex, but not the lowest",
+    "not-a-vertex": "a number that is no vertex",
+    "one-end": "one end of the edge left over wrong",
+    other: "two vertices that are not those left unused",
+  },
+};
+
+// The kind of mistake a wrong vertex `given` makes at step k (not the edge left over), and the
+// sentence that says which rule it broke, without naming the answer.
+export function mistakeOf(exercise, k, given) {
+  const { walk, n, direction } = exercise;
+  const before = walk.steps.slice(0, k).map((step) => step.lowest);
+  const { lowest, choices, entry } = walk.steps[k];
+  const outside = given < 1 || given > n;
+  if (direction === "encoding") {
+    const leaves = neighboursOfLeaves(walk, k);
+    const fromLeaf = [...leaves].find(([leaf, next]) => leaf !== lowest && next === given);
+    return given === lowest
+      ? { kind: "leaf", words: `${given} is the lowest leaf itself; the entry is its neighbour, the vertex it hangs on.` }
+      : fromLeaf
+        ? { kind: "not-lowest", words: `${given} is the neighbour of leaf ${fromLeaf[0]}, but ${fromLeaf[0]} is not the lowest leaf.` }
+        : before.includes(given)
+          ? { kind: "removed", words: `${given} was removed at an earlier step: it is no longer in the tree.` }
+          : outside
+            ? { kind: "not-a-vertex", words: `the vertices are numbered 1 to ${n}.` }
+            : { kind: "other", words: "the entry is the neighbour of the lowest leaf." };
+  }
+  const rest = walk.steps.slice(k).map((step) => step.entry);
+  return given === entry
+    ? { kind: "entry", words: `${given} is the entry itself; it is joined to another vertex.` }
+    : rest.includes(given)
+      ? { kind: "in-rest", words: `${given} still appears in the code from this entry on, so it is not free yet.` }
+      : before.includes(given)
+        ? { kind: "used", words: `${given} was already joined as a leaf at an earlier step.` }
+        : choices.includes(given)
+          ? { kind: "not-lowest", words: `${given} is free, but it is not the lowest free vertex.` }
+          : outside
+            ? { kind: "not-a-vertex", words: `the vertices are numbered 1 to ${n}.` }
+            : { kind: "other", words: "the entry is joined to the lowest vertex not yet used and not in the rest of the code." };
+}
+
+// The kind of mistake two wrong vertices make as the edge left over, and its sentence: one of
+// them right, neither, or no vertex.
+function lastMistakeOf(exercise, given) {
+  const { walk, n } = exercise;
+  const outside = given.filter((v) => v < 1 || v > n);
+  const wrong = given.filter((v) => !walk.last.includes(v));
+  if (outside.length > 0) {
+    return { kind: "not-a-vertex", words: `the vertices are numbered 1 to ${n}.` };
+  }
+  if (wrong.length === 1 && given[0] !== given[1]) {
+    const right = given.find((v) => v !== wrong[0]);
+    return { kind: "one-end", words: `${right} is one end of the edge left over, but ${wrong[0]} is not: the edge joins the two vertices not yet used.` };
+  }
+  return { kind: "other", words: "the edge left over joins the two vertices not yet used." };
 }
 
 // Whether the numbers given are those expected, in any order: an edge's ends may come either way.
@@ -93,7 +182,7 @@ export function stepText(exercise, k, found) {
   if (exercise.direction === "encoding") {
     return `Entry ${k + 1}: ${shown}`;
   }
-  return step.last ? `The edge left over: ${shown}` : `Entry ${step.entry} is joined to ${shown}`;
+  return step.last ? `The edge left over: ${shown}` : `Entry ${k + 1}, ${step.entry}, is joined to ${shown}`;
 }
 
 // What the answer field asks at step k.
@@ -103,7 +192,7 @@ export function askOf(exercise, k) {
   if (exercise.direction === "encoding") {
     return `Entry ${k + 1} of ${steps}`;
   }
-  return step.last ? "The edge left over: its two vertices" : `The vertex entry ${step.entry} is joined to (step ${k + 1} of ${steps})`;
+  return step.last ? "The edge left over: its two vertices" : `The vertex entry ${k + 1}, ${step.entry}, is joined to (step ${k + 1} of ${steps})`;
 }
 
 // The edges of the exercise's tree as a person reads them, "1–4", in order.
@@ -128,6 +217,14 @@ export class Work {
     this.missed = false; // whether step k has had a wrong answer
     this.rightFirstTime = 0;
     this.hints = 0;
+    this.answersShown = 0; // hints of the last level, which show the answer
+    this.help = []; // for each step (from 0) that needed help: the hint level reached, the kinds of mistake
+  }
+
+  // The help that step k has needed so far.
+  helpAt(k) {
+    this.help[k] ??= { step: k + 1, hints: 0, kinds: [] };
+    return this.help[k];
   }
 
   get done() {
@@ -135,22 +232,28 @@ export class Work {
   }
 
   // Checks a typed answer to the step reached: { result: "refused" }, where it is not of the
-  // form the step asks, with the verdict saying so; "wrong", with a hint a level higher; or
+  // form the step asks, with the verdict saying so (and, for an edge typed without a separator,
+  // the mistake "no-separator"); "wrong", with the kind of mistake and a hint a level higher; or
   // "right", the step found and the next reached.
   check(text) {
     const { n } = this.exercise;
-    const given = numbersIn(text, n);
+    const given = numbersIn(text);
     const step = stepOf(this.exercise, this.k);
+    if (step.last && given?.length === 1) {
+      return { result: "refused", mistake: "no-separator", verdict: `Type the edge's two vertices with ${SEPARATORS}.` };
+    }
     if (!given || given.length !== step.answer.length) {
       const verdict = step.last
-        ? `Type the two vertices of the edge, each a number from 1 to ${n}.`
+        ? `Type the two vertices of the edge, each a number from 1 to ${n}, with ${SEPARATORS}.`
         : `Type one vertex: a number from 1 to ${n}.`;
       return { result: "refused", verdict };
     }
     if (!sameAnswer(given, step.answer)) {
+      const { kind, words } = step.last ? lastMistakeOf(this.exercise, given) : mistakeOf(this.exercise, this.k, given[0]);
       this.missed = true;
       this.raiseHint();
-      return { result: "wrong", verdict: `Not ${given.join("–")}.` };
+      this.helpAt(this.k).kinds.push(kind);
+      return { result: "wrong", mistake: kind, verdict: `Not ${given.join("–")}: ${words}` };
     }
     const verdict = rightOf(this.exercise, this.k);
     this.rightFirstTime += this.missed ? 0 : 1;
@@ -165,7 +268,9 @@ export class Work {
     if (this.level < 3) {
       this.level += 1;
       this.hints += 1;
+      this.answersShown += this.level === 3 ? 1 : 0;
     }
+    this.helpAt(this.k).hints = this.level;
   }
 
   // The hint shown at the step reached, or "".
@@ -176,7 +281,45 @@ export class Work {
   // The summary once done.
   summary() {
     const hints = this.hints === 1 ? "1 hint" : `${this.hints} hints`;
-    return `Done: ${this.rightFirstTime} of ${this.total} steps right at the first try, with ${hints}.`;
+    const shown = this.answersShown === 0 ? "" : this.answersShown === this.hints ? ", showing the answer" : `, ${this.answersShown} of them showing the answer`;
+    return `Done: ${this.rightFirstTime} of ${this.total} steps right at the first try, with ${hints}${shown}.`;
+  }
+
+  // The steps that needed a hint or had a mistake, each in words: "Step 2: the lowest leaf itself,
+  // not its neighbour; 2 hints".
+  review() {
+    const words = MISTAKES[this.exercise.direction];
+    return this.help.filter(Boolean).map(({ step, hints, kinds }) => {
+      const said = kinds.map((kind) => words[kind]);
+      if (hints > 0) said.push(hints === 3 ? "the answer shown" : hints === 1 ? "1 hint" : `${hints} hints`);
+      return `Step ${step}: ${said.join("; ")}`;
+    });
+  }
+
+  // The kinds of mistake made most often, in words, or "" where there was none.
+  mostMet() {
+    const counts = new Map();
+    this.help.filter(Boolean).forEach(({ kinds }) => kinds.forEach((kind) => counts.set(kind, (counts.get(kind) ?? 0) + 1)));
+    if (counts.size === 0) {
+      return "";
+    }
+    const most = Math.max(...counts.values());
+    const kinds = [...counts].filter(([, count]) => count === most).map(([kind]) => MISTAKES[this.exercise.direction][kind]);
+    return `Met most often: ${kinds.join("; ")}${most > 1 ? ` (${most} times)` : ""}.`;
+  }
+
+  // The exercise that fits next ({ direction, n, label }): after mistakes or hints the same kind
+  // again; after none a larger one, or at the largest the other direction.
+  next() {
+    const { direction, n } = this.exercise;
+    if (this.help.some(Boolean)) {
+      return { direction, n, label: `Another exercise of ${n} vertices` };
+    }
+    if (n < EXERCISE_SIZES.most) {
+      return { direction, n: n + 1, label: `A larger one: ${n + 1} vertices` };
+    }
+    const other = direction === "encoding" ? "decoding" : "encoding";
+    return { direction: other, n, label: other === "encoding" ? "The other way: find a tree's code" : "The other way: find a code's tree" };
   }
 
   // What each vertex of the drawing is now (a map from vertex to state): those found removed

@@ -68,8 +68,11 @@ class ExerciseView {
 
   check(text) {
     const k = this.work.k;
-    const { result, verdict } = this.work.check(text);
+    const { result, verdict, mistake } = this.work.check(text);
     this.verdict.textContent = verdict;
+    if (mistake) {
+      this.item.dataset.mistake = mistake;
+    }
     if (result === "refused") {
       return;
     }
@@ -88,6 +91,13 @@ class ExerciseView {
     }
     this.addStep();
     this.label.textContent = askOf(this.exercise, this.work.k);
+    this.fitField();
+  }
+
+  // The field's keyboard: digits for a vertex, and one that has separators for an edge.
+  fitField() {
+    const last = this.work.k === this.work.exercise.walk.steps.length;
+    this.field.inputMode = last ? "text" : "numeric";
   }
 
   giveHint() {
@@ -121,17 +131,27 @@ class ExerciseView {
     this.drawingBox.replaceChildren(svg);
   }
 
-  // The summary, the way on, and the whole walk as the step view shows it.
+  // The summary, with the steps that needed help and the mistakes met most, the way on, and
+  // the whole walk as the step view shows it.
   finish() {
     const { n, walk } = this.exercise;
     this.form.remove();
     const summary = cell("p", this.work.summary(), { "data-summary": "", "data-right-first-time": this.work.rightFirstTime, "data-hints": this.work.hints });
+    this.said.append(summary); // heard with the last check
+    const review = this.work.review();
+    if (review.length > 0) {
+      const list = cell("ul", "", { "data-review": "" });
+      list.append(...review.map((line) => cell("li", line)));
+      this.said.append(list, cell("p", this.work.mostMet()));
+    }
     const another = cell("button", "Another exercise", { type: "button" });
     another.addEventListener("click", () => this.onAnother());
+    const next = this.work.next();
+    const fitting = cell("button", next.label, { type: "button", "data-next": "" });
+    fitting.addEventListener("click", () => this.onAnother(next));
     const figure = drawWalk(n, walk);
     figure.classList.add("practice-walk");
-    this.said.append(summary); // heard with the last check
-    this.element.append(another, figure);
+    this.element.append(another, fitting, figure);
     another.focus();
   }
 }
@@ -200,21 +220,30 @@ export function startPractice(section, exercises, copy, remember) {
   offerSizes(choice.elements.size);
   let made = null;
   let current = null;
-  const show = (state, drawn) => {
+  // Shows the exercise of `state`; `drawn` by the user, it goes into the address. With `focus`,
+  // the answer field has the focus, so that what is typed next answers.
+  const show = (state, drawn, focus = drawn) => {
     current = state;
     choice.elements.direction.value = state.direction;
     choice.elements.size.value = String(state.n);
-    const view = new ExerciseView(made.exercise(state.direction, state.n, state.seed), () =>
-      show({ ...state, seed: seedAfter(state.seed) }, true));
+    const view = new ExerciseView(made.exercise(state.direction, state.n, state.seed), (next = state) =>
+      show({ direction: next.direction, n: next.n, seed: seedAfter(state.seed) }, true));
     area.replaceChildren(view.element);
     if (drawn) {
       remember(state);
+    }
+    if (focus) {
       view.field.focus();
     }
   };
+  const chosen = () => show({ direction: choice.elements.direction.value, n: Number(choice.elements.size.value), seed: freshSeed() }, true);
   choice.addEventListener("submit", (event) => {
     event.preventDefault();
-    show({ direction: choice.elements.direction.value, n: Number(choice.elements.size.value), seed: freshSeed() }, true);
+    chosen();
+  });
+  // A change of direction or size is a new exercise of that choice.
+  choice.addEventListener("change", () => {
+    if (made) chosen();
   });
   // A teacher's link: the exercises alone, without the session typed in the console.
   section.querySelector("#practise-copy").addEventListener("click", () =>
@@ -223,10 +252,10 @@ export function startPractice(section, exercises, copy, remember) {
   const named = exerciseIn(location.hash);
   exercises.then((ready) => {
     made = ready;
-    show(named ?? { direction: "encoding", n: USUAL_SIZE, seed: freshSeed() }, false);
     if (named) {
       section.scrollIntoView({ block: "start" });
     }
+    show(named ?? { direction: "encoding", n: USUAL_SIZE, seed: freshSeed() }, false, named !== null);
   }, (error) => {
     area.textContent = `The practice could not be started in this browser: ${error}.`;
   });

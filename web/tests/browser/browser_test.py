@@ -597,6 +597,7 @@ def check_buttons(driver, url, size):
 # What the practice shows: the exercise, its steps and their results, the words said, the
 # drawing's marked vertices and its edges, and the summary.
 PRACTICE = script("practice")
+IN_VIEW = script("in_view")
 
 # Exercises pinned by their seed, as the coding core draws them on every platform, each worked
 # by keyboard: the answers typed ("?" asks for a hint), the results of the steps, and the summary
@@ -607,17 +608,28 @@ PRACTICE_CASES = [
     ("decoding", 12, 4294967295, [], [""], None),
 ]
 
+# For each case above: the steps that needed help, each step's kind of mistake, and the exercise
+# offered next.
+PRACTICE_REVIEWS = {
+    ("encoding", 7): (["Step 1: a vertex that is not the lowest leaf's neighbour; 2 hints"],
+                      ["other", "", "", "", ""], "Another exercise of 7 vertices"),
+    ("decoding", 7): (["Step 1: a vertex still in the rest of the code; the answer shown"],
+                      ["in-rest", "", "", "", "", ""], "Another exercise of 7 vertices"),
+    ("decoding", 12): ([], [""], None),
+}
+
 # After the k-th answer or hint of a case above: the hint's level, the drawing's marks, how many
 # edges it draws, words said, and the screenshot taken then.
 PRACTICE_STEPS = {
-    ("encoding", 0): ("1", {}, 6, "Not 3. Find the leaves", "wrong"),
+    ("encoding", 0): ("1", {}, 6, "Not 3: the entry is the neighbour of the lowest leaf. Find the leaves", "wrong"),
     ("encoding", 1): ("2", {"leaf": ["2", "3", "5", "6"]}, 6, "The leaves are 2, 3, 5 and 6", "hint"),
     ("encoding", 2): (None, {"removed": ["2"]}, 6, "Right: the lowest leaf, 2, is removed", None),
     ("decoding", 0): ("1", {"entry": ["1"]}, 0, "Find the vertices not yet used", None),
     ("decoding", 1): ("2", {"entry": ["1"], "free": ["2", "3", "5", "6"]}, 0, "are 2, 3, 5 and 6", None),
     ("decoding", 2): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0,
-                      "The lowest of them is 2", "hint"),
-    ("decoding", 3): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0, "Not 4.", "wrong"),
+                      "Showing the answer: the lowest of them is 2", "hint"),
+    ("decoding", 3): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0,
+                      "Not 4: 4 still appears in the code from this entry on", "wrong"),
     ("decoding", 4): (None, {"used": ["2"], "entry": ["7"]}, 1, "Right: 2 is joined to entry 1.", None),
     ("decoding", 9): (None, {"used": ["1", "2", "3", "5", "6"]}, 6, "Right: the edge left over is 4–7.", None),
 }
@@ -639,15 +651,17 @@ def check_practice(driver, url, axe, size, shots):
             if (direction, k) in PRACTICE_STEPS:
                 level, marks, edges, said, shot = PRACTICE_STEPS[direction, k]
                 # The first hint is the rule alone: it names no vertex, so neither the answer.
-                hint = re.sub(r"^Not \d+\. ", "", now["said"])
                 check(now["level"] == level and now["marks"] == marks and now["edges"] == edges
-                      and said in now["said"] and (level != "1" or not re.search(r"\d", hint)),
+                      and said in now["said"] and (level != "1" or not re.search(r"\d", now["hint"])),
                       f"{size}: {direction}, after {k + 1} answers or hints: {now}")
                 if shot:
                     driver.save_screenshot(str(shots / f"{size}-practise-{direction}-{shot}.png"))
         now = driver.execute_script(PRACTICE)
         check(now["results"] == results and (now["summary"] and now["summary"][:2]) == summary,
               f"{size}: {direction} {n} {seed} worked: {now['results']} {now['summary']}")
+        review, mistakes, fitting = PRACTICE_REVIEWS[direction, n]
+        check(now["mistakes"] == mistakes and now["review"] == review and now["next"] == fitting,
+              f"{size}: {direction} {n} {seed}: each mistake named, the steps that needed help, the next: {now}")
         if summary:
             check(now["walk"] == 1 and now["focus"] == "Another exercise",
                   f"{size}: the finished walk is tabulated and Another exercise has the focus")
@@ -669,13 +683,20 @@ def check_practice_links(driver, url, shots):
         check(now["direction"] == "encoding" and now["n"] == "7" and not driver.execute_script(
             "return window.ran || document.querySelector('#practise img') !== null"),
               f"a broken practice address opens the defaults: {broken}")
+    # A change of size is a new exercise, the cursor in its answer box; so is New exercise.
     driver.find_element(By.ID, "practise-size").send_keys("5")
-    ActionChains(driver).send_keys(Keys.TAB, Keys.ENTER).perform()
     now = driver.execute_script(PRACTICE)
     check(now["n"] == "5" and now["hash"] == f"#practise=encoding,5,{now['seed']}" and
-          now["focus"] == f"answer-{now['seed']}", f"New exercise, by keyboard: {now}")
+          now["focus"] == f"answer-{now['seed']}", f"a change of size, by keyboard: {now}")
+    driver.find_element(By.CSS_SELECTOR, "#practise-choice button[type=submit]").send_keys(Keys.ENTER)
+    again = driver.execute_script(PRACTICE)
+    check(again["n"] == "5" and again["seed"] != now["seed"] and again["focus"] == f"answer-{again['seed']}",
+          f"New exercise, by keyboard: {again}")
     driver.get(url + "#practise=decoding,7,1")
     settled(driver)
+    now = driver.execute_script(PRACTICE)
+    check(now["focus"] == "answer-1" and driver.execute_script(IN_VIEW, "#practise input[data-answer]"),
+          f"a teacher's link puts the cursor in the exercise's answer box, in view: {now}")
     ours = driver.execute_script("return document.querySelector('[data-exercise]').outerHTML")
     other = start_browser()
     try:

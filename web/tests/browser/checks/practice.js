@@ -11,7 +11,12 @@ return {direction: exercise.dataset.direction, n: exercise.dataset.n, seed: exer
           .map((step) => step.dataset.result ?? ""),
         said: [...exercise.querySelector("[role=status]").children].map((p) => p.textContent).join(" "),
         level: exercise.querySelector("[data-hint-level]")?.dataset.hintLevel ?? null,
+        hint: exercise.querySelector(".practice-hint")?.textContent ?? "",
+        mistakes: [...exercise.querySelectorAll(".practice-steps [data-step]")]
+          .map((step) => step.dataset.mistake ?? ""),
         marks, edges: exercise.querySelectorAll(".practice-drawing [data-edge]").length,
+        review: [...exercise.querySelectorAll("[data-review] li")].map((item) => item.textContent),
+        next: exercise.querySelector("[data-next]")?.textContent ?? null,
         summary: summary && [summary.dataset.rightFirstTime, summary.dataset.hints, summary.textContent],
         walk: exercise.querySelectorAll("figure table.walk").length,
         focus: document.activeElement.id || document.activeElement.textContent,
