@@ -10,13 +10,56 @@ import { listed } from "./words.js";
 
 const CIRCLE_GAP = 40; // between the vertices of a tree to find, so that short edges still show
 
+// The answers and hints given to an exercise, kept in the browser's storage so that a reload, or
+// the same link opened again in the same browser, resumes the work where it was: each a typed
+// answer ({ check }) or a hint asked for ({ hint: true }). A browser that keeps nothing starts
+// each exercise afresh.
+class KeptWork {
+  constructor({ direction, n, seed }) {
+    this.key = `pruefer-practice:${direction},${n},${seed}`;
+  }
+
+  read() {
+    try {
+      const kept = JSON.parse(localStorage.getItem(this.key) ?? "[]");
+      return Array.isArray(kept) ? kept : [];
+    } catch {
+      return [];
+    }
+  }
+
+  add(action) {
+    try {
+      localStorage.setItem(this.key, JSON.stringify([...this.read(), action]));
+    } catch {
+      // Nothing is kept where the browser keeps nothing.
+    }
+  }
+}
+
 // One exercise, worked in its element.
 class ExerciseView {
   constructor(exercise, onAnother) {
     this.work = new Work(exercise);
     this.onAnother = onAnother;
+    this.kept = new KeptWork(exercise);
     this.element = this.build();
     this.draw();
+    this.resume();
+  }
+
+  // Gives again the answers and hints kept for this exercise, as they were given.
+  resume() {
+    for (const action of this.kept.read()) {
+      if (this.work.done) {
+        break;
+      }
+      if (action.hint) {
+        this.giveHint(false);
+      } else if (typeof action.check === "string") {
+        this.check(action.check, false);
+      }
+    }
   }
 
   get exercise() {
@@ -66,7 +109,11 @@ class ExerciseView {
     this.item = item;
   }
 
-  check(text) {
+  // Checks a typed answer; `keep`, it is kept with the exercise.
+  check(text, keep = true) {
+    if (keep) {
+      this.kept.add({ check: text });
+    }
     const k = this.work.k;
     const { result, verdict, mistake } = this.work.check(text);
     this.verdict.textContent = verdict;
@@ -100,7 +147,10 @@ class ExerciseView {
     this.field.inputMode = last ? "text" : "numeric";
   }
 
-  giveHint() {
+  giveHint(keep = true) {
+    if (keep) {
+      this.kept.add({ hint: true });
+    }
     this.verdict.textContent = "";
     this.work.raiseHint();
     this.showHint();

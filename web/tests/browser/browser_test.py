@@ -639,6 +639,8 @@ def check_practice(driver, url, axe, size, shots):
     """Exercises in both directions worked by keyboard, checked, hinted and summed up."""
     for direction, n, seed, typed, results, summary in PRACTICE_CASES:
         driver.get(f"{url}#practise={direction},{n},{seed}")
+        driver.execute_script("localStorage.clear()")  # as a fresh browser: nothing worked yet
+        driver.refresh()
         settled(driver)
         before = console(driver)["out"]
         field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
@@ -713,6 +715,9 @@ def check_practice_links(driver, url, shots):
     now = driver.execute_script(PRACTICE)
     check(now["seed"] == "2" and now["hash"] == "#practise=decoding,7,2" and now["focus"] == "answer-2",
           f"Another exercise draws the next seed's: {now}")
+    field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
+    for answer in ("1", "4", "3"):
+        field.send_keys(answer + Keys.ENTER)
     type_numbers(driver.find_element(By.ID, "line"), driver, "1")
     driver.refresh()
     seen = settled(driver)["seen"]
@@ -720,6 +725,9 @@ def check_practice_links(driver, url, shots):
     check(now["hash"] == "#typed=1,&practise=decoding,7,2" and now["seed"] == "2" and
           seen.endswith("(0 to quit): 1\n\nHow many vertices does your tree have?: "),
           f"the address keeps the session and the exercise together: {now['hash']}")
+    check(now["results"] == ["right", "right", ""] and now["mistakes"] == ["", "not-lowest", ""]
+          and now["said"].startswith("Right: 3 is joined to entry 6."),
+          f"a reload resumes the exercise at the step reached, as it was shown: {now}")
     check_worksheet(driver, shots)
 
 
