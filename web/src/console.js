@@ -2,7 +2,7 @@
 // place after the prompt it answers, a picture after every tree, and the session kept in the
 // page's address. The program is reached through the bridge alone.
 import { ConsoleView } from "./console_view.js";
-import { TypedInput, linesOf } from "./typed_input.js";
+import { TypedInput, dialogueOfEdges, linesOf } from "./typed_input.js";
 import { fragmentOf, stepIn, typedIn } from "./address.js";
 import { Narration } from "./narration.js";
 import { drawGraph, drawWalk, noDrawing } from "./drawing.js";
@@ -10,6 +10,8 @@ import { startProgram } from "./bridge.js";
 import { Pauses } from "./pauses.js";
 
 const HEARD = 1000; // characters a screen reader is sent at most at once
+// How the menu's prompt ends, which a tree typed as a list answers.
+const MENU_PROMPT_END = "(0 to quit): ";
 
 // Copies an address to the clipboard, saying so in `status`; where the clipboard cannot be had,
 // shows the address in `field`, selected for copying by hand, which scrolls within itself
@@ -48,6 +50,13 @@ class Console {
     this.stepToRestore = this.stepShown; // the one the address named at opening, until it is shown
     this.practiceShown = practice; // the practice's exercise, if any
     this.remembering = false;
+    this.lastOutput = new Uint8Array(0); // the last bytes the program wrote
+  }
+
+  // Whether the program waits at its menu, with nothing typed ahead.
+  atMenu() {
+    const tail = new TextDecoder().decode(this.lastOutput.subarray(-MENU_PROMPT_END.length));
+    return this.exitStatus === null && this.awaiting !== null && this.input.isEmpty() && tail === MENU_PROMPT_END;
   }
 
   // The address of the session as it stands.
@@ -209,6 +218,7 @@ class Console {
       readInput: (size) => this.read(size),
       // Takes bytes of output; returns whether the program should pause for the page.
       writeOutput: (bytes) => {
+        this.lastOutput = bytes;
         this.screen.show(bytes);
         this.narration.take(bytes);
         return this.pauses.isDue();
@@ -296,6 +306,26 @@ function listenToTyping(session) {
   });
 }
 
+// The field that takes a tree as a list of edges, and types the menu's dialogue for it, as a
+// person would, once the program waits at its menu; a list it cannot type is refused in words.
+function listenToEdgeList(session) {
+  const field = byId("edge-list-field");
+  const error = byId("edge-list-error");
+  byId("edge-list").addEventListener("submit", (event) => {
+    event.preventDefault();
+    const { lines, error: why } = dialogueOfEdges(field.value);
+    const refusal = why ?? (session.atMenu() ? null : "The program is not waiting at its menu: finish the request, or start again, first.");
+    error.textContent = refusal ?? "";
+    error.hidden = refusal === null;
+    field.setAttribute("aria-invalid", String(refusal !== null));
+    if (refusal === null) {
+      session.sendAll(lines);
+      field.value = "";
+      byId("line").focus();
+    }
+  });
+}
+
 // The console itself, the address and the buttons around them.
 function listenToConsole(session) {
   const { view } = session;
@@ -339,6 +369,7 @@ export function startConsole(create, practice) {
   const session = new Console(practice);
   listenToConsole(session);
   listenToTyping(session);
+  listenToEdgeList(session);
   session.start(create);
   return (state) => {
     session.practiceShown = state;

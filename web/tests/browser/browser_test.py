@@ -222,6 +222,34 @@ def check_session_reads_as_readme(driver, url, readme, size, shots):
     check(copied == driver.current_url, f"{size}: Copy link copies the address")
 
 
+def check_edge_list(driver, url):
+    """A tree typed as a list of edges: the same dialogue and output as typed by hand, or a
+    refusal in words that sends nothing."""
+    by_hand = type_numbers(open_page(driver, url), driver, "1 7 1 4 2 4 3 5 4 5 5 6 6 7")
+    open_page(driver, url)
+    field = driver.find_element(By.CSS_SELECTOR, "[data-edge-list]")
+    button = driver.find_element(By.CSS_SELECTOR, "[data-type-edge-list]")
+    error = driver.find_element(By.CSS_SELECTOR, "[data-edge-list-error]")
+    before = console(driver)
+    for wrong in ("1-4", "1-4, 2-4, 9-5"):
+        field.clear()
+        field.send_keys(wrong)
+        button.click()
+        check(error.is_displayed() and error.text and console(driver)["out"] == before["out"],
+              f"a list that is no tree's list is refused in words, nothing sent: {wrong} {error.text}")
+    field.clear()
+    field.send_keys("1-4, 2-4, 3-5, 4-5, 5-6, 6-7")
+    button.click()
+    listed = settled(driver)
+    check(listed["out"] == by_hand["out"] and not error.is_displayed() and
+          driver.execute_script("return location.hash") == "#typed=1,7,1,4,2,4,3,5,4,5,5,6,6,7,",
+          f"a tree typed as a list types what a person types: {listed['out'][-200:]!r}")
+    type_numbers(driver.find_element(By.ID, "line"), driver, "1")
+    field.send_keys("1-2, 2-3")
+    button.click()
+    check(error.is_displayed() and "menu" in error.text, f"a list is typed only at the menu: {error.text}")
+
+
 def check_hostile_address(driver, url):
     driver.get(url + "#typed=%3Cimg%20src%3Dx%3E,%E2%80%AE1,%ZZ,&figure=1&step=%3Cimg%3E")
     state = settled(driver)
@@ -898,6 +926,7 @@ def check_from_disk(driver, site, readme):
 # The checks of each feature: those run once at a laptop's size, then those run at each size.
 FEATURES = {
     "console": ([lambda d, a: check_transcripts(d, a.url, a.transcripts), lambda d, a: check_markup_and_huge_counts(d, a.url),
+                 lambda d, a: check_edge_list(d, a.url),
                  lambda d, a: check_large_printout(d, a.url)],
                 [lambda d, a, size: check_readable(d, a.url, size, a.shots),
                  lambda d, a, size: check_session_reads_as_readme(d, a.url, a.readme, size, a.shots),

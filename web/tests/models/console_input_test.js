@@ -5,7 +5,7 @@ import assert from "node:assert/strict";
 
 import { Narration } from "../../src/narration.js";
 import { Pauses } from "../../src/pauses.js";
-import { TypedInput, linesOf } from "../../src/typed_input.js";
+import { TypedInput, dialogueOfEdges, linesOf } from "../../src/typed_input.js";
 
 const text = (bytes) => new TextDecoder().decode(bytes);
 const bytes = (words) => new TextEncoder().encode(words);
@@ -55,4 +55,22 @@ test("a screen reader hears the lines, a sentence for a matrix, and a long line 
   assert.match(heard, /^first\nThe Pruefer Code is \( 1 2 3 .* … \d+ more entries … .* 2 3 \)$/);
   narration.take(bytes(`${"a ".repeat(20000)}\nlast\n`));
   assert.equal(narration.hear(10), "last");
+});
+
+test("a tree typed as a list becomes the menu's dialogue, or is refused in words", () => {
+  assert.deepEqual(dialogueOfEdges("1-4, 2-4, 4-3"), { lines: ["1\n", "4\n", "1\n", "4\n", "2\n", "4\n", "4\n", "3\n"] });
+  assert.deepEqual(dialogueOfEdges("1 2\n2,3\r\n 3–4 \n"), { lines: ["1\n", "4\n", "1\n", "2\n", "2\n", "3\n", "3\n", "4\n"] });
+  const refused = {
+    "1-2": /at least two edges/,
+    "": /at least two edges/,
+    "1-2, 2": /"2" is not an edge/,
+    "(1,2), (2,3)": /is not an edge/,
+    "1-2, 2-4": /2 edges make a tree of 3 vertices, numbered 1 to 3: 4 is not one of them/,
+    "1-2, 0-1": /0 is not one of them/,
+    "1-1, 1-2": /1–1 joins a vertex to itself/,
+    "1-2, 2-1, 2-3": /The edge 1–2 is listed twice/,
+  };
+  for (const [text, why] of Object.entries(refused)) {
+    assert.match(dialogueOfEdges(text).error ?? "", why, text);
+  }
 });
