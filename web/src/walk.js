@@ -42,10 +42,9 @@ export function changeOf(walk, k) {
       ? `${entry} keeps another neighbour: no new leaf.`
       : `${added} is left with one neighbour: it becomes a leaf.`;
   }
-  const counted = `Entry ${entry} still counts as in the rest of the code`;
   return added === null
-    ? `${counted}; no vertex becomes free.`
-    : `${counted}; after it, ${added} is no longer in the rest: ${added} becomes free.`;
+    ? "No vertex becomes free."
+    : `After this entry, ${added} no longer appears in the rest of the code: it becomes free.`;
 }
 
 // The code through step k (encoding) or from step k on (decoding), blanks between.
@@ -91,7 +90,7 @@ export function sentence(walk, at) {
   const what =
     walk.coding === "encoding"
       ? `Step ${at} of ${count}: the leaves are ${listed(choices)}; the lowest, ${lowest}, is removed with its edge to ${entry}, and ${entry} is written down.`
-      : `Step ${at} of ${count}: entry ${entry}; not yet used and not in the rest of the code: ${listed(choices)}; the lowest, ${lowest}, is joined to ${entry}.`;
+      : `Step ${at} of ${count}: entry ${entry} is joined to ${lowest}, the lowest vertex not yet joined and not in the rest of the code (${listed(choices)}).`;
   return `${what} ${changeOf(walk, at)}`;
 }
 

@@ -510,13 +510,10 @@ def check_pictures(driver, url, size, shots):
                  "rest": rest[k], "newFree": new[k]}
                 for k, e in enumerate("44556")] + [{"step": "last", "edge": "6-7"}]
     check(table_of(driver) == ["decoding", decoding], "the code 4 4 5 5 6: its decoding table")
-    counted = "Entry {} still counts as in the rest of the code; "
+    freed = "After this entry, {} no longer appears in the rest of the code: it becomes free."
     check_changes(driver, "decoding", [
-        counted.format(4) + "no vertex becomes free.",
-        counted.format(4) + "after it, 4 is no longer in the rest: 4 becomes free.",
-        counted.format(5) + "no vertex becomes free.",
-        counted.format(5) + "after it, 5 is no longer in the rest: 5 becomes free.",
-        counted.format(6) + "after it, 6 is no longer in the rest: 6 becomes free."])
+        "No vertex becomes free.", freed.format(4), "No vertex becomes free.", freed.format(5),
+        freed.format(6)])
     check_decoding_states(driver)
     paste(driver, "2\n0\n")
     check(table_of(driver) == ["decoding", [{"step": "last", "edge": "1-2"}]],

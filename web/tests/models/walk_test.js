@@ -25,8 +25,8 @@ test("each step's row, and what it changes, in both codings", () => {
     [1, 2, 5].map((k) => changeOf(encoding, k)),
     ["4 keeps another neighbour: no new leaf.", "4 is left with one neighbour: it becomes a leaf.", "6 is left with one neighbour: it becomes a leaf."],
   );
-  assert.equal(changeOf(decoding, 1), "Entry 4 still counts as in the rest of the code; no vertex becomes free.");
-  assert.equal(changeOf(decoding, 4), "Entry 5 still counts as in the rest of the code; after it, 5 is no longer in the rest: 5 becomes free.");
+  assert.equal(changeOf(decoding, 1), "No vertex becomes free.");
+  assert.equal(changeOf(decoding, 4), "After this entry, 5 no longer appears in the rest of the code: it becomes free.");
   assert.equal(lastRowText(decoding), "the two vertices still unused, 6 and 7: the edge 6–7");
 });
 
@@ -38,7 +38,7 @@ test("the sentence and the code line of each step, from before the first to the 
   );
   assert.equal(
     sentence(decoding, 4),
-    "Step 4 of 5: entry 5; not yet used and not in the rest of the code: 4 and 7; the lowest, 4, is joined to 5. Entry 5 still counts as in the rest of the code; after it, 5 is no longer in the rest: 5 becomes free.",
+    "Step 4 of 5: entry 5 is joined to 4, the lowest vertex not yet joined and not in the rest of the code (4 and 7). After this entry, 5 no longer appears in the rest of the code: it becomes free.",
   );
   assert.equal(sentence(decoding, 6), "Left over: the two vertices still unused, 6 and 7, make the last edge.");
   assert.deepEqual([0, 3, 6].map((at) => codeLineOf(encoding, at).text), ["Written so far: nothing yet", "Written so far: 4 4 5", "Written so far: 4 4 5 5 6"]);
