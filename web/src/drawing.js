@@ -4,6 +4,7 @@
 
 import { RADIUS, layOut } from "./layout.js";
 import { graphOf } from "./graph.js";
+import { legendOf } from "./legend.js";
 import { edgesOf } from "./walk.js";
 import { stepControl, walkTable } from "./walk_view.js";
 import { edgeName } from "./words.js";
@@ -64,8 +65,29 @@ export function drawWalk(n, walk) {
   const hint = document.createElement("p");
   hint.className = "hint";
   hint.textContent = STEPPING_KEYS;
-  node.append(stepControl(node, svg, table, walk), view, caption, hint);
+  node.append(stepControl(node, svg, table, walk), view, caption, legend(legendOf(walk.coding)), hint);
   return node;
+}
+
+// A legend of the marks a drawing uses: each drawn as the drawing draws it, and said in words.
+export function legend(entries) {
+  const box = document.createElement("div");
+  box.className = "legend";
+  box.dataset.legend = "";
+  const list = document.createElement("ul");
+  for (const { mark, state, root, cycle, words } of entries) {
+    const swatch = element("svg", { class: "swatch", width: 22, height: 22, viewBox: "0 0 22 22", "aria-hidden": "true" });
+    const shape = element("g", { class: mark === "vertex" ? (root ? "vertex root" : "vertex") : "edge" });
+    if (state) shape.dataset.state = state;
+    if (cycle) shape.dataset.cycle = "";
+    shape.append(mark === "vertex" ? element("circle", { cx: 11, cy: 11, r: 8 }) : element("line", { x1: 1, y1: 11, x2: 21, y2: 11 }));
+    swatch.append(shape);
+    const item = document.createElement("li");
+    item.append(swatch, words);
+    list.append(item);
+  }
+  box.append(list);
+  return box;
 }
 
 // The tree `walk` goes through, placed as drawWalk places it, but with no edge labelled with its
@@ -181,6 +203,6 @@ export function drawGraph(n, edges) {
   caption.textContent = words;
   const node = document.createElement("figure");
   node.dataset.graph = "not-a-tree";
-  node.append(svg, caption);
+  node.append(svg, caption, legend(legendOf("graph")));
   return node;
 }

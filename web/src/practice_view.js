@@ -2,13 +2,15 @@
 // the drawing, the steps found so far, the answer field, and the words of each check and hint,
 // which a screen reader hears), and the worksheet. The rules are practice.js's.
 
-import { drawCircle, drawUnlabelledTree, drawWalk } from "./drawing.js";
+import { drawCircle, drawUnlabelledTree, drawWalk, legend } from "./drawing.js";
+import { legendOf } from "./legend.js";
 import { fragmentOf } from "./address.js";
 import { SHEET_MOST, SIZES, USUAL_SIZE, Work, askOf, edgeNames, edgesFound, exerciseIn, freshSeed, seedAfter, stepText } from "./practice.js";
 import { cell, markVertices, walkTable } from "./walk_view.js";
 import { listed } from "./words.js";
 
 const CIRCLE_GAP = 40; // between the vertices of a tree to find, so that short edges still show
+const WIDE = "(min-width: 900px)"; // where the answering stands beside the drawing, as the style sheet sets it
 
 // The answers and hints given to an exercise, kept in the browser's storage so that a reload, or
 // the same link opened again in the same browser, resumes the work where it was: each a typed
@@ -83,7 +85,15 @@ class ExerciseView {
     this.hint = cell("p", "", { class: "practice-hint" });
     this.said = cell("div", "", { role: "status", class: "practice-said" });
     this.said.append(this.verdict, this.hint);
-    element.append(task, this.drawingBox, this.steps, this.form, this.said);
+    // The drawing beside the answering on a wide screen; on a narrow one the answer box, the
+    // verdict and the hint stay at the foot of the window as the drawing scrolls above them.
+    const figure = cell("div", "", { class: "practice-figure" });
+    figure.append(this.drawingBox, legend(legendOf(direction, true)));
+    const panel = cell("div", "", { class: "practice-panel" });
+    panel.append(this.form, this.said);
+    this.workArea = cell("div", "", { class: "practice-work" });
+    this.workArea.append(figure, this.steps, panel);
+    element.append(task, this.workArea);
     this.addStep();
     return element;
   }
@@ -127,6 +137,7 @@ class ExerciseView {
     this.field.value = "";
     this.showHint();
     this.draw();
+    this.keepInView();
     if (result === "wrong") {
       return;
     }
@@ -156,6 +167,24 @@ class ExerciseView {
     this.showHint();
     this.draw();
     this.field.focus();
+    this.keepInView();
+  }
+
+  // Keeps the step being answered in view with the drawing: on a wide screen the whole work
+  // area, which fits the window; on a narrow one the drawing's marked vertex, above the panel
+  // that stays at the window's foot.
+  keepInView() {
+    if (!this.element.isConnected) {
+      return;
+    }
+    if (matchMedia(WIDE).matches) {
+      this.workArea.scrollIntoView({ block: "nearest" });
+      return;
+    }
+    const marked = ["lowest", "entry", "leaf", "free", "removed", "used"]
+      .map((state) => this.drawingBox.querySelector(`[data-vertex][data-state="${state}"]`))
+      .find(Boolean);
+    marked?.scrollIntoView({ block: "center", inline: "nearest" });
   }
 
   showHint() {

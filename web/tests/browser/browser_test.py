@@ -439,7 +439,7 @@ def check_drawings(driver, url, size, shots):
     out = paste(driver, code_session(codes))["out"]
     drawn = [sorted(edge.get_attribute("data-edge") for edge in svg.find_elements(
         By.CSS_SELECTOR, "[data-edge]")) for svg in driver.find_elements(
-        By.CSS_SELECTOR, "#console figure svg")]
+        By.CSS_SELECTOR, "#console figure svg:not(.swatch)")]
     check(drawn == matrices_in(out), f"{size}: every tree drawn as its matrix says")
     for fault in driver.execute_script(DRAWING_FAULTS):
         check(False, f"{size}: {fault}")
@@ -490,6 +490,10 @@ def check_pictures(driver, url, size, shots):
     check(sorted(v.get_attribute("data-vertex") for v in vertices) == list("1234567"),
           "the README's example: its vertices drawn")
     check(steps_of(driver) == example, "the README's example: its edges and their steps")
+    legend = driver.execute_script(script("legend"), "#console figure[data-figure]")
+    check(legend["shown"] and legend["words"][:3] == ["the lowest leaf, removed at this step", "the other leaves",
+                                                        "its neighbour, written down"],
+          f"{size}: the step view's legend says what each mark means: {legend}")
     leaves = ["1 2 3 7", "2 3 7", "3 4 7", "4 7", "5 7"]
     so_far = ["4", "4 4", "4 4 5", "4 4 5 5", "4 4 5 5 6"]
     rest = ["4 4 5 5 6", "4 5 5 6", "5 5 6", "5 6", "6"]
@@ -686,6 +690,8 @@ def check_practice(driver, url, axe, size, shots):
         now = driver.execute_script(PRACTICE)
         check(now["results"] == results and (now["summary"] and now["summary"][:2]) == summary,
               f"{size}: {direction} {n} {seed} worked: {now['results']} {now['summary']}")
+        legend = driver.execute_script(script("legend"), "#practise [data-exercise]")
+        check(legend["shown"] and len(legend["words"]) >= 4, f"{size}: the exercise's legend: {legend}")
         review, mistakes, fitting = PRACTICE_REVIEWS[direction, n]
         check(now["mistakes"] == mistakes and now["review"] == review and now["next"] == fitting,
               f"{size}: {direction} {n} {seed}: each mistake named, the steps that needed help, the next: {now}")
@@ -699,6 +705,65 @@ def check_practice(driver, url, axe, size, shots):
     driver.execute_script(axe)
     for violation in driver.execute_async_script(RUN_AXE):
         check(False, f"{size}, practice: {violation}")
+def answers_of(direction, code, edges):
+    """The answers to an exercise, worked out here as on paper: the code's entries for a tree, or
+    for a code the vertex each entry is joined to, then the edge left over."""
+    if direction == "encoding":
+        return [str(v) for v in code]
+    n = len(code) + 2
+    degree = [0] + [1 + code.count(v) for v in range(1, n + 1)]
+    answers = []
+    for entry in code:
+        lowest = min(v for v in range(1, n + 1) if degree[v] == 1)
+        answers.append(str(lowest))
+        degree[lowest] = 0
+        degree[entry] -= 1
+    return answers + [" ".join(str(v) for v in range(1, n + 1) if degree[v] == 1)]
+
+
+def code_of_tree(n, edges):
+    """The code of the tree with these edges, lowest leaf first."""
+    neighbours = {v: set() for v in range(1, n + 1)}
+    for a, b in edges:
+        neighbours[a].add(b)
+        neighbours[b].add(a)
+    code = []
+    for _ in range(n - 2):
+        leaf = min(v for v, around in neighbours.items() if len(around) == 1)
+        parent = neighbours.pop(leaf).pop()
+        neighbours[parent].discard(leaf)
+        code.append(parent)
+    return code
+
+
+def check_practice_on_one_screen(driver, url, size, shots):
+    """A 12-vertex exercise answered wrong at every step, both ways: the drawing, the step, its
+    box, the verdict and the hint in view together on a laptop, and on a phone the box, the
+    verdict and the hint with the drawing's marked vertex."""
+    for direction in ("encoding", "decoding"):
+        driver.get(f"{url}#practise={direction},12,3")
+        driver.execute_script("localStorage.clear()")
+        driver.refresh()
+        settled(driver)
+        now = driver.execute_script(PRACTICE)
+        if direction == "encoding":
+            task = driver.find_element(By.CSS_SELECTOR, "#practise .task").text
+            edges = [tuple(map(int, pair)) for pair in re.findall(r"(\d+)–(\d+)", task)]
+            code = code_of_tree(12, edges)
+        else:
+            code = [int(v) for v in now["code"].split()]
+        field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
+        wanted = ["field", "verdict", "hint", "marked"] + (["drawing", "item"] if size == "laptop" else [])
+        for k, answer in enumerate(answers_of(direction, code, None)):
+            field.send_keys(("98 99" if " " in answer else "99") + Keys.ENTER)
+            seen = driver.execute_script(script("practice_in_view"))
+            check(all(seen[part] for part in wanted), f"{size}: {direction} 12, step {k + 1} answered wrong: {seen}")
+            if k in (0, 5):
+                driver.save_screenshot(str(shots / f"{size}-practise-{direction}-12-wrong-{k + 1}.png"))
+            field.send_keys(answer + Keys.ENTER)
+        check(driver.execute_script(PRACTICE)["summary"] is not None, f"{size}: {direction} 12 finished")
+
+
 def check_practice_links(driver, url, shots):
     """A link names the exercises, the same in a fresh browser; a broken one opens the defaults;
     a new exercise and the next one by keyboard alone; a worksheet made from the seed."""
@@ -933,7 +998,8 @@ FEATURES = {
               lambda d, a, size: check_drawings(d, a.url, size, a.shots),
               lambda d, a, size: check_graphs_that_are_no_trees(d, a.url, size, a.shots)]),
     "practice": ([lambda d, a: check_practice_links(d, a.url, a.shots)],
-                 [lambda d, a, size: check_practice(d, a.url, a.axe, size, a.shots)]),
+                 [lambda d, a, size: check_practice(d, a.url, a.axe, size, a.shots),
+                  lambda d, a, size: check_practice_on_one_screen(d, a.url, size, a.shots)]),
     "printing": ([lambda d, a: check_print(d, a.url, a.shots)], []),
     "accessibility": ([], [lambda d, a, size: check_accessible(d, a.url, a.axe, size, a.shots)]),
     "address": ([lambda d, a: check_hostile_address(d, a.url), lambda d, a: check_from_disk(d, a.site, a.readme)],

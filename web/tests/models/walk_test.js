@@ -63,3 +63,15 @@ test("the walk's edges in its order, the edge left over last", () => {
   assert.deepEqual(edgesOf(encoding, 2), [[1, 4], [2, 4]]);
   assert.deepEqual(edgesOf(walkOf(Int32Array.of(1, 2), "decoding")), [[1, 2]]);
 });
+
+test("each drawing's legend names every mark it draws, and only those", async () => {
+  const { legendOf } = await import("../../src/legend.js");
+  const states = (entries, mark) => entries.filter((entry) => entry.mark === mark && entry.state).map((entry) => entry.state).sort();
+  const drawn = (walk) => [...new Set(Array.from({ length: walk.steps.length + 2 }, (_, at) => [...vertexStates(walk, at).values()]).flat())].sort();
+  assert.deepEqual(states(legendOf("encoding"), "vertex"), drawn(encoding));
+  assert.deepEqual(states(legendOf("decoding"), "vertex"), drawn(decoding));
+  assert.deepEqual(states(legendOf("encoding"), "edge"), ["current", "removed"]);
+  for (const kind of ["encoding", "decoding"]) {
+    assert.ok(legendOf(kind, true).every((entry) => entry.words.length > 0));
+  }
+});

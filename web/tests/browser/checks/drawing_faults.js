@@ -8,7 +8,7 @@ const through = (c, e) => {
   const t = Math.max(0, Math.min(1, ((c.x - e.x1) * dx + (c.y - e.y1) * dy) / (dx * dx + dy * dy)));
   return Math.hypot(c.x - e.x1 - t * dx, c.y - e.y1 - t * dy) < c.r;
 };
-document.querySelectorAll("#console figure svg").forEach((svg, index) => {
+document.querySelectorAll("#console figure svg:not(.swatch)").forEach((svg, index) => {
   const view = svg.viewBox.baseVal;
   const inside = (b) => b.x >= view.x && b.y >= view.y && b.x + b.width <= view.x + view.width &&
     b.y + b.height <= view.y + view.height;
