@@ -16,34 +16,38 @@ export function cell(tag, text = "", attributes = {}) {
   return node;
 }
 
-// The table of the walk: a row per step, then the edge left over.
+// The table of the walk: a row per step, then the edge left over. Each cell names its column in
+// `data-heading`, which a narrow screen shows beside it where it lays each row out as a block;
+// the roles keep the table a table for a screen reader there.
 export function walkTable(walk) {
-  const table = document.createElement("table");
-  table.className = "walk";
-  table.dataset.walk = walk.coding;
-  const head = document.createElement("tr");
-  head.append(...HEADINGS[walk.coding].map((text) => cell("th", text, { scope: "col" })));
-  const body = document.createElement("tbody");
-  walk.steps.forEach((_, k) => body.append(stepRow(walk, k + 1)));
+  const headings = HEADINGS[walk.coding];
+  const table = cell("table", "", { class: "walk", role: "table", "data-walk": walk.coding });
+  const head = cell("tr", "", { role: "row" });
+  head.append(...headings.map((text) => cell("th", text, { scope: "col", role: "columnheader" })));
+  const body = cell("tbody", "", { role: "rowgroup" });
+  walk.steps.forEach((_, k) => body.append(stepRow(walk, k + 1, headings)));
   const [u, v] = walk.last;
-  const last = document.createElement("tr");
-  last.dataset.step = "last";
-  last.dataset.edge = edgeName(u, v, "-");
-  const span = HEADINGS[walk.coding].length - 1;
-  last.append(cell("th", "Left over", { scope: "row" }), cell("td", lastRowText(walk), { colspan: span }));
+  const last = cell("tr", "", { role: "row", "data-step": "last", "data-edge": edgeName(u, v, "-") });
+  last.append(
+    cell("th", "Left over", { scope: "row", role: "rowheader" }),
+    cell("td", lastRowText(walk), { colspan: headings.length - 1, role: "cell" }),
+  );
   body.append(last);
-  const thead = document.createElement("thead");
+  const thead = cell("thead", "", { role: "rowgroup" });
   thead.append(head);
   table.append(cell("caption", CAPTIONS[walk.coding]), thead, body);
   return table;
 }
 
-function stepRow(walk, k) {
+function stepRow(walk, k, headings) {
   const { data, cells } = rowOf(walk, k);
-  const row = document.createElement("tr");
+  const row = cell("tr", "", { role: "row" });
   row.dataset.step = String(k);
   Object.assign(row.dataset, data);
-  row.append(cell("th", k, { scope: "row" }), ...cells.map((text) => cell("td", text)));
+  row.append(
+    cell("th", k, { scope: "row", role: "rowheader", "data-heading": headings[0] }),
+    ...cells.map((text, j) => cell("td", text, { role: "cell", "data-heading": headings[j + 1] })),
+  );
   return row;
 }
 
@@ -76,7 +80,8 @@ export function stepControl(figure, svg, table, walk) {
   whole.hidden = true;
   whole.addEventListener("click", () => {
     whole.setAttribute("aria-pressed", String(whole.getAttribute("aria-pressed") !== "true"));
-    fitDrawing(figure);
+    // The drawing at its new size, scrolled to the step's marks, never to an empty part.
+    keepInView(figure, figure.closest("#console") ?? document.scrollingElement);
   });
   control.append(previous, next, status, code, whole);
   new ResizeObserver(() => fitDrawing(figure)).observe(figure);

@@ -8,7 +8,11 @@ const through = (c, e) => {
   const t = Math.max(0, Math.min(1, ((c.x - e.x1) * dx + (c.y - e.y1) * dy) / (dx * dx + dy * dy)));
   return Math.hypot(c.x - e.x1 - t * dx, c.y - e.y1 - t * dy) < c.r;
 };
+// Each drawing is measured at its own size: a drawing made smaller to fit its box (before step
+// 1, the whole tree) renders its text at another size, which its geometry does not change.
 document.querySelectorAll("#console figure svg:not(.swatch)").forEach((svg, index) => {
+  const shown = svg.style.width;
+  svg.style.width = `${svg.getAttribute("width")}px`;
   const view = svg.viewBox.baseVal;
   const inside = (b) => b.x >= view.x && b.y >= view.y && b.x + b.width <= view.x + view.width &&
     b.y + b.height <= view.y + view.height;
@@ -56,5 +60,6 @@ document.querySelectorAll("#console figure svg:not(.swatch)").forEach((svg, inde
       if (through(v, e)) faults.push(`${name}: edge ${e.name} through vertex ${v.v}`);
     }
   });
+  svg.style.width = shown;
 });
 return faults;

@@ -17,6 +17,10 @@ const visible = (node) => {
 };
 const marked = figure.querySelector('svg [data-vertex][data-state="lowest"]') ??
   figure.querySelector('svg [data-vertex][data-state="leaf"], svg [data-vertex][data-state="free"]');
+const table = figure.querySelector(".table-box");
+const caption = figure.querySelector("table.walk caption").getBoundingClientRect();
 return {step: figure.dataset.currentStep, control: visible(figure.querySelector(".step-control")),
+        neighbour: visible(figure.querySelector('svg [data-vertex][data-state="neighbour"], svg [data-vertex][data-state="entry"]')),
+        sideways: table.scrollWidth > table.clientWidth + 1 || caption.left < table.getBoundingClientRect().left - 1,
         sentence: visible(figure.querySelector(".step-control [role=status]")),
         vertex: visible(marked), row: visible(figure.querySelector('tr[aria-current="step"]'))};
