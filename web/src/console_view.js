@@ -14,6 +14,7 @@ const CHUNK_LINES = 64;
 // Milliseconds between showings while the program goes on writing or reading lines typed ahead;
 // it is shown at once when it comes to wait.
 const REPAINT = 150;
+const LEAD_MOST = 120; // characters of the line that leads a matrix's printout, at most
 const DROPPED_NOTE = `Older output was dropped: the console keeps about the last ${KEPT.toLocaleString("en")} characters.`;
 
 // The program's output is plain ASCII, so each of its pieces decodes on its own, a byte a
@@ -65,6 +66,7 @@ export class ConsoleView {
     this.shown = 0; // characters of text in the console
     this.chunk = null; // the block that takes the next text
     this.matrix = null; // the box of the matrix being printed, which takes its blocks
+    this.matrixLead = false; // whether a matrix's printout has begun, its box not yet made
     this.lastPaint = 0;
   }
 
@@ -135,8 +137,13 @@ export class ConsoleView {
       if (piece.figure) {
         this.view.append(piece.figure);
       } else {
-        this.matrix = piece.matrix === "start" ? this.view.appendChild(matrixBox()) : null;
+        this.matrix = null;
+        this.matrixLead = piece.matrix === "start";
       }
+      return;
+    }
+    if (this.matrixLead && piece instanceof Uint8Array) {
+      this.startMatrix(piece);
       return;
     }
     if (piece.typed) {
@@ -154,6 +161,25 @@ export class ConsoleView {
     this.measure(text);
     if (text.endsWith("\n") && (this.chunk.length >= CHUNK || this.chunk.lines >= CHUNK_LINES)) {
       this.closeChunk();
+    }
+  }
+
+  // The first text of a matrix's printout: the sentence that leads it wraps as any other text,
+  // and the rest, from the column heading on, goes into the matrix's box.
+  startMatrix(bytes) {
+    this.matrixLead = false;
+    const text = decoder.decode(bytes);
+    const end = text.indexOf("\n\n", 1);
+    const lead = end > 0 && end < LEAD_MOST && text.slice(0, end).split("\n").filter(Boolean).length === 1 ? end + 2 : 0;
+    if (lead > 0) {
+      this.append(bytes.subarray(0, lead));
+      if (this.chunk) {
+        this.closeChunk();
+      }
+    }
+    this.matrix = this.view.appendChild(matrixBox());
+    if (lead < bytes.length) {
+      this.append(bytes.subarray(lead));
     }
   }
 
@@ -190,7 +216,8 @@ export class ConsoleView {
     this.shown = 0;
     this.chunk = null;
     // Whether what is kept starts inside a matrix's printout.
-    let inMatrix = this.matrix !== null;
+    let inMatrix = this.matrix !== null || this.matrixLead;
+    this.matrixLead = false;
     this.matrix = null;
     let dropped = 0;
     while (excess > 0 && dropped < this.pending.length) {

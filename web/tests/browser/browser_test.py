@@ -366,6 +366,7 @@ def check_reflow(driver, url, shots):
     laid = driver.execute_script(REFLOW)
     check(laid["page"] is False and laid["console"] is False and laid["unwrapped"] == 0 and
           [m["whole"] for m in laid["matrices"]] == [True, True] and
+          laid["sentences"] == [True, True] and
           laid["matrices"][0]["scrolls"],
           f"320 px: lines wrap, and matrices scroll sideways whole {laid}")
     check("The Pruefer Code is ( " + " ".join(str(v) for v in range(2, 30)) + " )\n" in state["out"],

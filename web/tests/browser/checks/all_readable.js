@@ -12,6 +12,7 @@ for (let node = walker.nextNode(); node; node = walker.nextNode()) {
 const clipped = [...view.querySelectorAll("*")].filter((node) => {
   if (node.closest("svg")) return false; // a drawing is checked on its own
   const style = getComputedStyle(node);
+  if (style.clipPath !== "none") return false; // hidden from sight on purpose, heard only
   // A box that scrolls shows all it holds; one that hides or contains its overflow may not.
   const clips = ["hidden", "clip"].includes(style.overflowX) ||
     ["hidden", "clip"].includes(style.overflowY) || style.contain !== "none" ||

@@ -1,6 +1,4 @@
 const view = document.getElementById("console");
-const matrix = [...view.querySelectorAll(".chunk")]
-  .find((chunk) => chunk.textContent.includes("following matrix"));
-view.scrollTop += matrix.getBoundingClientRect().top - view.getBoundingClientRect().top;
-const box = matrix.closest(".matrix");
+const box = view.querySelector(".matrix");
+view.scrollTop += box.getBoundingClientRect().top - view.getBoundingClientRect().top;
 box.scrollLeft = box.scrollWidth;

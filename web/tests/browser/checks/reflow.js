@@ -17,7 +17,9 @@ const matrices = [...view.querySelectorAll(".matrix")].map((box) => {
   }
   return {whole: rows.every((h) => h < 1.5 * lineHeight), scrolls: box.scrollWidth > box.clientWidth};
 });
+const sentence = [...view.querySelectorAll(".chunk")].filter((chunk) => chunk.textContent.includes("The tree is given by the following matrix:"));
 return {page: document.documentElement.scrollWidth > innerWidth,
+        sentences: sentence.map((chunk) => !chunk.closest(".matrix") && chunk.scrollWidth <= chunk.clientWidth + 1),
         console: view.scrollWidth > view.clientWidth + 1,
         unwrapped: outside.filter((chunk) => chunk.scrollWidth > chunk.clientWidth + 1).length,
         matrices};
