@@ -763,6 +763,7 @@ def check_practice_on_one_screen(driver, url, size, shots):
             code = code_of_tree(12, edges)
         else:
             code = [int(v) for v in now["code"].split()]
+        check(now["focus"] == "answer-3", f"{size}: a practice link puts the cursor in the answer box: {now['focus']}")
         field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
         wanted = ["field", "verdict", "hint", "marked"] + (["drawing", "item"] if size == "laptop" else [])
         for k, answer in enumerate(answers_of(direction, code, None)):
@@ -771,7 +772,17 @@ def check_practice_on_one_screen(driver, url, size, shots):
             check(all(seen[part] for part in wanted), f"{size}: {direction} 12, step {k + 1} answered wrong: {seen}")
             if k in (0, 5):
                 driver.save_screenshot(str(shots / f"{size}-practise-{direction}-12-wrong-{k + 1}.png"))
+            if " " in answer:
+                check(field.get_attribute("inputmode") == "text", f"{size}: the edge left over is typed on a keyboard with blanks")
             field.send_keys(answer + Keys.ENTER)
+            if k == 1:
+                # A reload resumes the work where it was, the verdicts and the mistakes as shown.
+                driver.refresh()
+                settled(driver)
+                kept = driver.execute_script(PRACTICE)
+                check(kept["results"][:3] == ["right", "right", ""] and kept["mistakes"][:2] == ["not-a-vertex"] * 2,
+                      f"{size}: {direction} 12 resumed after a reload: {kept['results']} {kept['mistakes']}")
+                field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
         check(driver.execute_script(PRACTICE)["summary"] is not None, f"{size}: {direction} 12 finished")
 
 
@@ -999,11 +1010,11 @@ def check_from_disk(driver, site, readme):
 # The checks of each feature: those run once at a laptop's size, then those run at each size.
 FEATURES = {
     "console": ([lambda d, a: check_transcripts(d, a.url, a.transcripts), lambda d, a: check_markup_and_huge_counts(d, a.url),
-                 lambda d, a: check_edge_list(d, a.url),
                  lambda d, a: check_large_printout(d, a.url)],
                 [lambda d, a, size: check_readable(d, a.url, size, a.shots),
                  lambda d, a, size: check_session_reads_as_readme(d, a.url, a.readme, size, a.shots),
-                 lambda d, a, size: check_buttons(d, a.url, size)]),
+                 lambda d, a, size: check_buttons(d, a.url, size),
+                 lambda d, a, size: check_edge_list(d, a.url)]),
     "walk": ([lambda d, a: check_step_in_view(d, a.url, a.shots), lambda d, a: check_reflow(d, a.url, a.shots)],
              [lambda d, a, size: check_pictures(d, a.url, size, a.shots),
               lambda d, a, size: check_drawings(d, a.url, size, a.shots),
