@@ -170,7 +170,9 @@ export class ConsoleView {
     this.matrixLead = false;
     const text = decoder.decode(bytes);
     const end = text.indexOf("\n\n", 1);
-    const lead = end > 0 && end < LEAD_MOST && text.slice(0, end).split("\n").filter(Boolean).length === 1 ? end + 2 : 0;
+    // The leading line is words, one line of them; a matrix's row begins with its number.
+    const lines = text.slice(0, Math.max(end, 0)).split("\n").filter(Boolean);
+    const lead = end > 0 && end < LEAD_MOST && lines.length === 1 && /^[A-Za-z]/.test(lines[0]) ? end + 2 : 0;
     if (lead > 0) {
       this.append(bytes.subarray(0, lead));
       if (this.chunk) {
