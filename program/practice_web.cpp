@@ -10,15 +10,19 @@
 #include "tree/decoding.hpp"
 #include "tree/exercise.hpp"
 
-// Writes to `out`, which has room for `room` numbers, the exercise of `seed` on n vertices: the
-// n - 2 entries of its code, then the walk both codings make over its tree, in the format of
-// page_numbers.hpp. Returns how many numbers it wrote; 0 where n is out of range or they would
-// not fit.
-extern "C" int practiceExercise(int n, std::uint32_t seed, std::int32_t* out, int room) {
-  if (n < pruefer::contract::kFewestVertices || n > pruefer::contract::kMostVertices) {
+// Writes to `out`, which has room for `room` numbers, the exercise of `seed` on n vertices of the
+// kind numbered `kind`: the n - 2 entries of its code, then the walk both codings make over its
+// tree, in the format of page_numbers.hpp. Returns how many numbers it wrote; 0 where n or the
+// kind is out of range or they would not fit.
+extern "C" int practiceExercise(int n, std::uint32_t seed, int kind, std::int32_t* out, int room) {
+  using pruefer::contract::Kind;
+  if (n < pruefer::contract::kFewestVertices || n > pruefer::contract::kMostVertices ||
+      (kind != static_cast<int>(Kind::encoding) && kind != static_cast<int>(Kind::decoding))) {
     return 0;
   }
-  const pruefer::CodeArray code = pruefer::exerciseCode(n, seed);
+  const auto direction = kind == static_cast<int>(Kind::decoding) ? pruefer::Direction::kDecoding
+                                                                  : pruefer::Direction::kEncoding;
+  const pruefer::CodeArray code = pruefer::exerciseCode(n, seed, direction);
   std::vector<std::int32_t> numbers(code.begin() + 1, code.end() - 1);
   const std::vector<std::int32_t> walk = pruefer::numbersOf(pruefer::walkDecoding(code));
   numbers.insert(numbers.end(), walk.begin(), walk.end());

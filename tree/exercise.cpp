@@ -24,11 +24,29 @@ std::uint32_t SeededDraw::below(std::uint32_t bound) {
   return static_cast<std::uint32_t>(drawn % bound);
 }
 
-CodeArray exerciseCode(Vertex n, std::uint64_t seed) {
-  SeededDraw draw(seed);
-  CodeArray code(static_cast<std::size_t>(n), 0);
+namespace {
+
+// Added to the seed of a decoding, so that its numbers come from another part of the stream.
+constexpr std::uint64_t kDecodingStream = std::uint64_t{1} << 32U;
+
+void drawEntries(CodeArray& code, Vertex n, SeededDraw& draw) {
   for (std::size_t k = 1; k + 1 < code.size(); ++k) {
     code[k] = static_cast<Vertex>(draw.below(static_cast<std::uint32_t>(n))) + 1;
+  }
+}
+
+}  // namespace
+
+CodeArray exerciseCode(Vertex n, std::uint64_t seed, Direction direction) {
+  SeededDraw draw(seed);
+  CodeArray code(static_cast<std::size_t>(n), 0);
+  drawEntries(code, n, draw);
+  if (direction == Direction::kDecoding && n > 2) {
+    const CodeArray encoding = code;
+    SeededDraw own(seed + kDecodingStream);
+    do {
+      drawEntries(code, n, own);
+    } while (code == encoding);
   }
   return code;
 }

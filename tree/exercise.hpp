@@ -21,8 +21,13 @@ class SeededDraw {
   std::uint64_t state_;
 };
 
-// The code array of the exercise of `seed` on n vertices (n >= 2): each of the n - 2 entries
-// drawn uniformly from 1 to n, so that its tree is drawn uniformly from all labelled trees.
-CodeArray exerciseCode(Vertex n, std::uint64_t seed);
+// Which way an exercise is worked: from a tree to its code, or from a code to its tree.
+enum class Direction { kEncoding, kDecoding };
+
+// The code array of the exercise of `seed` on n vertices (n >= 3) worked in `direction`: each of
+// the n - 2 entries drawn uniformly from 1 to n, so that its tree is drawn uniformly from all
+// labelled trees. The decoding draws from a stream of its own and never gives the code the
+// encoding gives for the same seed, so that an exercise's answer is never another's question.
+CodeArray exerciseCode(Vertex n, std::uint64_t seed, Direction direction);
 
 }  // namespace pruefer

@@ -68,7 +68,7 @@ export function exercisesOf(core) {
     exercise(direction, n, seed) {
       const at = core._malloc(4 * ROOM);
       try {
-        const count = core._practiceExercise(n, seed, at, ROOM);
+        const count = core._practiceExercise(n, seed, contract.kinds.indexOf(direction), at, ROOM);
         const numbers = core.HEAP32.slice(at >> 2, (at >> 2) + count);
         const walk = walkOf(numbers.subarray(n - 2), direction);
         return { direction, n, seed, code: [...numbers.subarray(0, n - 2)], walk };

@@ -644,7 +644,7 @@ IN_VIEW = script("in_view")
 # (steps right at the first try, hints).
 PRACTICE_CASES = [
     ("encoding", 7, 1, ["3", "?", "1", "7", "1", "4", "4"], ["right"] * 5, ["4", "2"]),
-    ("decoding", 7, 1, ["?", "?", "?", "4", "2", "3", "5", "1", "6", "7 4"], ["right"] * 6, ["5", "3"]),
+    ("decoding", 7, 1, ["?", "?", "?", "4", "1", "2", "3", "6", "4", "7 5"], ["right"] * 6, ["5", "3"]),
     ("decoding", 12, 4294967295, [], [""], None),
 ]
 
@@ -664,14 +664,14 @@ PRACTICE_STEPS = {
     ("encoding", 0): ("1", {}, 6, "Not 3: the entry is the neighbour of the lowest leaf. Find the leaves", "wrong"),
     ("encoding", 1): ("2", {"leaf": ["2", "3", "5", "6"]}, 6, "The leaves are 2, 3, 5 and 6", "hint"),
     ("encoding", 2): (None, {"removed": ["2"]}, 6, "Right: the lowest leaf, 2, is removed", None),
-    ("decoding", 0): ("1", {"entry": ["1"]}, 0, "Find the vertices not yet used", None),
-    ("decoding", 1): ("2", {"entry": ["1"], "free": ["2", "3", "5", "6"]}, 0, "are 2, 3, 5 and 6", None),
-    ("decoding", 2): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0,
-                      "Showing the answer: the lowest of them is 2", "hint"),
-    ("decoding", 3): ("3", {"entry": ["1"], "free": ["3", "5", "6"], "lowest": ["2"]}, 0,
+    ("decoding", 0): ("1", {"entry": ["3"]}, 0, "Find the vertices not yet used", None),
+    ("decoding", 1): ("2", {"entry": ["3"], "free": ["1", "2", "6"]}, 0, "are 1, 2 and 6", None),
+    ("decoding", 2): ("3", {"entry": ["3"], "free": ["2", "6"], "lowest": ["1"]}, 0,
+                      "Showing the answer: the lowest of them is 1", "hint"),
+    ("decoding", 3): ("3", {"entry": ["3"], "free": ["2", "6"], "lowest": ["1"]}, 0,
                       "Not 4: 4 still appears in the code from this entry on", "wrong"),
-    ("decoding", 4): (None, {"used": ["2"], "entry": ["7"]}, 1, "Right: 2 is joined to entry 1.", None),
-    ("decoding", 9): (None, {"used": ["1", "2", "3", "5", "6"]}, 6, "Right: the edge left over is 4–7.", None),
+    ("decoding", 4): (None, {"used": ["1"], "entry": ["7"]}, 1, "Right: 1 is joined to entry 3.", None),
+    ("decoding", 9): (None, {"used": ["1", "2", "3", "4", "6"]}, 6, "Right: the edge left over is 5–7.", None),
 }
 
 
@@ -711,7 +711,7 @@ def check_practice(driver, url, axe, size, shots):
                   f"{size}: the finished walk is tabulated and Another exercise has the focus")
             driver.save_screenshot(str(shots / f"{size}-practise-{direction}-summary.png"))
             check(console(driver)["out"] == before, f"{size}: practice leaves the console alone")
-    check(driver.execute_script(PRACTICE)["code"] == "7 10 4 12 9 8 2 10 3 12",
+    check(driver.execute_script(PRACTICE)["code"] == "11 1 12 11 6 10 10 5 6 7",
           f"{size}: a seed gives the code the coding core draws for it on every platform")
     driver.execute_script(axe)
     for violation in driver.execute_async_script(RUN_AXE):
@@ -821,14 +821,14 @@ def check_practice_links(driver, url, shots):
     finally:
         other.quit()
     field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
-    for answer in ("2", "3", "5", "1", "6", "4 7"):
+    for answer in ("1", "2", "3", "6", "4", "5 7"):
         field.send_keys(answer + Keys.ENTER)
     ActionChains(driver).send_keys(Keys.ENTER).perform()
     now = driver.execute_script(PRACTICE)
     check(now["seed"] == "2" and now["hash"] == "#practise=decoding,7,2" and now["focus"] == "answer-2",
           f"Another exercise draws the next seed's: {now}")
     field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
-    for answer in ("1", "4", "3"):
+    for answer in ("2", "5", "3"):
         field.send_keys(answer + Keys.ENTER)
     type_numbers(driver.find_element(By.ID, "line"), driver, "1")
     driver.refresh()
@@ -838,15 +838,15 @@ def check_practice_links(driver, url, shots):
           seen.endswith("(0 to quit): 1\n\nHow many vertices does your tree have?: "),
           f"the address keeps the session and the exercise together: {now['hash']}")
     check(now["results"] == ["right", "right", ""] and now["mistakes"] == ["", "not-lowest", ""]
-          and now["said"].startswith("Right: 3 is joined to entry 6."),
+          and now["said"].startswith("Right: 3 is joined to entry 1."),
           f"a reload resumes the exercise at the step reached, as it was shown: {now}")
     check_worksheet(driver, shots)
 
 
 # Worksheets of the exercises from decoding,7,2: with answers or without, what each shows.
 WORKSHEETS = [
-    (True, ["2", "3", "4"], "The code 6 6 5 6 2. Its tree's edges: 1–6, 2–6, 2–7, 3–6, 4–5 and 5–6", 3),
-    (False, ["2", "3", "4"], "The code 6 6 5 6 2. Its tree's edges:", 0),
+    (True, ["2", "3", "4"], "The code 5 1 1 4 4. Its tree's edges: 1–3, 1–4, 1–5, 2–5, 4–6 and 4–7", 3),
+    (False, ["2", "3", "4"], "The code 5 1 1 4 4. Its tree's edges:", 0),
 ]
 
 
@@ -866,7 +866,7 @@ def check_worksheet(driver, shots):
     pages = printed(driver, "A4", shots, "worksheet")
     driver.execute_script("delete document.body.dataset.print")
     text = "\n".join(pages)
-    check("Worksheet" in text and "The code 6 6 5 6 2." in text and "Your input" not in text
+    check("Worksheet" in text and "The code 5 1 1 4 4." in text and "Your input" not in text
           and "Make worksheet" not in text, f"the worksheet prints alone ({text[:200]!r})")
 
 
@@ -996,7 +996,7 @@ def check_from_disk(driver, site, readme):
     check(settled(driver)["seen"] == block, "from the disk, the README's link runs")
     driver.get(pathlib.Path(site, "index.html").resolve().as_uri() + "#practise=decoding,7,1")
     settled(driver)
-    check(driver.execute_script(PRACTICE)["code"] == "1 7 1 4 4", "from the disk, a practice link opens")
+    check(driver.execute_script(PRACTICE)["code"] == "3 7 4 4 5", "from the disk, a practice link opens")
     with tempfile.TemporaryDirectory() as folder:
         shutil.copytree(site, folder, dirs_exist_ok=True)
         pathlib.Path(folder, "pruefer.js").unlink()

@@ -43,14 +43,14 @@ test("an exercise read out of the module's memory, which is freed again", () => 
     _malloc: (bytes) => taken.push(bytes) && 64,
     _free: (at) => taken.push(-at),
     // The code 3 3 of the tree 1-3 2-3 3-4, then its walk.
-    _practiceExercise(n, seed, at, room) {
+    _practiceExercise(n, seed, kind, at, room) {
       const numbers = [3, 3, 1, 3, 2, 1, 2, 2, 3, 1, 2, 3, 4];
-      assert.ok(room >= numbers.length && n === 4 && seed === 9);
+      assert.ok(room >= numbers.length && n === 4 && seed === 9 && kind === 1);
       memory.set(numbers, at >> 2);
       return numbers.length;
     },
   };
-  const exercise = exercisesOf(core).exercise("encoding", 4, 9);
+  const exercise = exercisesOf(core).exercise("decoding", 4, 9);
   assert.deepEqual(exercise.code, [3, 3]);
   assert.deepEqual(exercise.walk.steps.map((step) => step.lowest), [1, 2]);
   assert.deepEqual(exercise.walk.last, [3, 4]);
