@@ -5,7 +5,9 @@
 // figure stepped through adds its number and its step: "&figure=1&step=4". Percent-encoding
 // turns every "&" within a line into %26, so the first "&" ends the typed lines. The exercise
 // of the practice comes last, "&practise=encoding,7,42", or alone, "#practise=encoding,7,42",
-// where nothing was typed.
+// where nothing was typed. A teacher's worksheet stands alone: "#worksheet=" and its direction,
+// size, seed, count, whether with answers and whether mixed (1 or 0), and its title,
+// percent-encoded: "#worksheet=decoding,12,7,10,1,0,Week%203".
 
 const KEY = "#typed=";
 const MARK = /^&figure=([1-9][0-9]{0,5})&step=([0-9]{1,3}|last)(&practise=.*)?$/;
@@ -33,6 +35,32 @@ export function practiceIn(fragment, fewest, most) {
   }
   const [n, seed] = [Number(found[2]), Number(found[3])];
   return n >= fewest && n <= most && seed <= LAST_SEED ? { direction: found[1], n, seed } : null;
+}
+
+const WORKSHEET = /^#worksheet=(encoding|decoding),([0-9]{1,2}),([0-9]{1,10}),([0-9]{1,3}),([01]),([01]),(.*)$/;
+
+// The address fragment of a worksheet ({ direction, n, seed, count, answers, mix, title }).
+export function worksheetFragment({ direction, n, seed, count, answers, mix, title }) {
+  return `#worksheet=${direction},${n},${seed},${count},${Number(answers)},${Number(mix)},${encodeURIComponent(title)}`;
+}
+
+// The worksheet a fragment names, or null, where it names none or one out of range: from
+// `fewest` to `most` vertices, from 1 to `count` exercises, a seed of 32 bits, and a title of at
+// most `title` characters.
+export function worksheetIn(fragment, fewest, most, limits) {
+  const found = WORKSHEET.exec(fragment);
+  if (!found) {
+    return null;
+  }
+  const [n, seed, count] = [Number(found[2]), Number(found[3]), Number(found[4])];
+  let title;
+  try {
+    title = decodeURIComponent(found[7]);
+  } catch {
+    return null;
+  }
+  const fits = n >= fewest && n <= most && seed <= LAST_SEED && count >= 1 && count <= limits.count && title.length <= limits.title;
+  return fits ? { direction: found[1], n, seed, count, answers: found[5] === "1", mix: found[6] === "1", title } : null;
 }
 
 // The figure and the step a fragment marks ({ figure, step }, both strings), or null.

@@ -9,7 +9,6 @@ import { edgesOf } from "./walk.js";
 import { edgeName, listed } from "./words.js";
 
 export const USUAL_SIZE = 7; // vertices of the exercise the page opens with
-export const SHEET_MOST = 20; // exercises on a worksheet
 
 // The sizes an exercise may have, in vertices, fewest first.
 export const SIZES = Array.from({ length: EXERCISE_SIZES.most - EXERCISE_SIZES.fewest + 1 }, (_, k) => EXERCISE_SIZES.fewest + k);
@@ -66,15 +65,40 @@ export function hintOf(exercise, k, level) {
   ][level - 1];
 }
 
-// What a right answer to step k says.
-export function rightOf(exercise, k) {
+// What step k finds, in a sentence: "the lowest leaf, 1, is removed, and its neighbour, 4, is
+// written down."
+export function foundAt(exercise, k) {
   const step = stepOf(exercise, k);
   if (exercise.direction === "encoding") {
-    return `Right: the lowest leaf, ${step.lowest[0]}, is removed, and its neighbour, ${step.answer[0]}, is written down.`;
+    return `the lowest leaf, ${step.lowest[0]}, is removed, and its neighbour, ${step.answer[0]}, is written down.`;
   }
-  return step.last
-    ? `Right: the edge left over is ${edgeName(...step.answer)}.`
-    : `Right: ${step.answer[0]} is joined to entry ${step.entry}.`;
+  return step.last ? `the edge left over is ${edgeName(...step.answer)}.` : `${step.answer[0]} is joined to entry ${step.entry}.`;
+}
+
+// What a right answer to step k says.
+export const rightOf = (exercise, k) => `Right: ${foundAt(exercise, k)}`;
+
+// The answers an exercise asks, in order: its code, or the vertex each entry is joined to and
+// then the edge left over, lower end first.
+export const answersOf = (exercise) => Array.from({ length: stepsOf(exercise) }, (_, k) => stepOf(exercise, k).answer).flat();
+
+// The task of an exercise, in a sentence.
+export function taskOf(exercise) {
+  const { direction, n, code, walk } = exercise;
+  return direction === "encoding"
+    ? `Find the Pruefer code of the tree on ${n} vertices with the edges ${listed(edgeNames(walk))}.`
+    : `Find the tree on ${n} vertices whose Pruefer code is ${code.join(" ")}: for each entry, the vertex it is joined to; then the edge left over.`;
+}
+
+// The three levels of hint for a whole exercise, as a question bank gives them: the rule, where
+// to look at each step, and the answer.
+export function hintsOfExercise(exercise) {
+  const { walk, direction } = exercise;
+  const steps = Array.from({ length: stepsOf(exercise) }, (_, k) => stepOf(exercise, k));
+  const rule = direction === "encoding" ? hintOf(exercise, 0, 1) : `${hintOf(exercise, 0, 1)} ${hintOf(exercise, walk.steps.length, 1)}`;
+  const where = direction === "encoding" ? "The leaves, step by step" : "The vertices free to choose, entry by entry, then the two left over";
+  const answer = direction === "encoding" ? `the code is ${exercise.code.join(" ")}.` : `the entries are joined to ${listed(answersOf(exercise).slice(0, -2))}, and the edge left over is ${edgeName(...walk.last)}.`;
+  return [rule, `${where}: ${steps.map((step) => step.choices.join(", ")).join("; ")}.`, `${ANSWER}: ${answer}`];
 }
 
 // The numbers a typed answer holds, separated by blanks, commas or dashes, or null where it
@@ -175,10 +199,11 @@ function lastMistakeOf(exercise, given) {
 const sorted = (numbers) => [...numbers].sort((a, b) => a - b).join(" ");
 const sameAnswer = (given, expected) => sorted(given) === sorted(expected);
 
-// The text of the item that shows step k (from 0), its answer once found.
-export function stepText(exercise, k, found) {
+// The text of the item that shows step k (from 0), its answer once found, and till then
+// `unknown`.
+export function stepText(exercise, k, found, unknown = "?") {
   const step = stepOf(exercise, k);
-  const shown = !found ? "?" : step.last ? edgeName(...step.answer) : String(step.answer[0]);
+  const shown = !found ? unknown : step.last ? edgeName(...step.answer) : String(step.answer[0]);
   if (exercise.direction === "encoding") {
     return `Entry ${k + 1}: ${shown}`;
   }

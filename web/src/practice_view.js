@@ -5,7 +5,8 @@
 import { drawCircle, drawUnlabelledTree, drawWalk, legend } from "./drawing.js";
 import { legendOf } from "./legend.js";
 import { fragmentOf } from "./address.js";
-import { SHEET_MOST, SIZES, USUAL_SIZE, Work, askOf, edgeNames, edgesFound, exerciseIn, freshSeed, seedAfter, stepText } from "./practice.js";
+import { SIZES, USUAL_SIZE, Work, askOf, edgeNames, edgesFound, exerciseIn, freshSeed, seedAfter, stepText } from "./practice.js";
+import { SHEET_MOST } from "./worksheet.js";
 import { cell, markVertices, walkTable } from "./walk_view.js";
 import { listed } from "./words.js";
 

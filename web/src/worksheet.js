@@ -1,0 +1,51 @@
+// A worksheet as a teacher makes it, { direction, n, seed, count, answers, mix, title }: the
+// exercises it holds, the short number that matches it with its key, and the teacher's link that
+// makes it again. Touches no document.
+
+import { EXERCISE_SIZES } from "./bridge.js";
+import { worksheetFragment, worksheetIn } from "./address.js";
+import { seedAfter } from "./practice.js";
+
+export const SHEET_MOST = 20; // exercises on a worksheet
+export const TITLE_MOST = 80; // characters of its title
+export const TITLE_USUAL = "Pruefer codes"; // the title of a sheet given none
+
+const DIRECTIONS = ["encoding", "decoding"];
+
+// The letters of a sheet's number: none that is easily taken for another (no B and 8, no O and
+// 0, no I and 1, no S and 5, no Z and 2).
+const LETTERS = "ACDEFGHJKLMNPQRTUVWXY34679";
+
+// The exercises of a sheet, each { direction, n, seed }, one seed after another: all in the
+// sheet's direction and of its size, or mixed, the directions taking turns from the sheet's own
+// and the sizes growing evenly from the fewest to the sheet's, which the last one has.
+export function exercisesOfSheet({ direction, n, seed, count, mix }) {
+  const first = DIRECTIONS.indexOf(direction);
+  const sizeOf = (k) => (count === 1 ? n : EXERCISE_SIZES.fewest + Math.round((k * (n - EXERCISE_SIZES.fewest)) / (count - 1)));
+  return Array.from({ length: count }, (_, k) =>
+    mix ? { direction: DIRECTIONS[(first + k) % 2], n: sizeOf(k), seed: seedAfter(seed, k) } : { direction, n, seed: seedAfter(seed, k) },
+  );
+}
+
+// The sheet's number, four letters that the sheet and its key both print: drawn from everything
+// that makes the sheet but whether it has a key, and telling nothing of its seed.
+export function sheetNumber(sheet) {
+  const text = worksheetFragment({ ...sheet, answers: false });
+  let hash = 0x811c9dc5; // FNV-1a, over the link's characters
+  for (let k = 0; k < text.length; ++k) {
+    hash = Math.imul(hash ^ text.charCodeAt(k), 0x01000193) >>> 0;
+  }
+  let number = "";
+  for (let k = 0; k < 4; ++k, hash = Math.floor(hash / LETTERS.length)) {
+    number += LETTERS[hash % LETTERS.length];
+  }
+  return number;
+}
+
+// The worksheet a link's fragment names, or null.
+export const sheetIn = (fragment) =>
+  worksheetIn(fragment, EXERCISE_SIZES.fewest, EXERCISE_SIZES.most, { count: SHEET_MOST, title: TITLE_MOST });
+
+// The title a sheet prints, on one line: a title from a link may hold line ends, which would
+// end a line of a question bank's file.
+export const titleOf = (sheet) => sheet.title.replace(/\s+/g, " ").trim() || TITLE_USUAL;
