@@ -1,13 +1,14 @@
 // The practice section: the choice of exercise, the exercise worked in its element (the task,
 // the drawing, the steps found so far, the answer field, and the words of each check and hint,
-// which a screen reader hears), and the worksheet. The rules are practice.js's.
+// which a screen reader hears). The rules are practice.js's.
 
 import { drawCircle, drawUnlabelledTree, drawWalk, legend } from "./drawing.js";
+import { startWorksheet } from "./worksheet_view.js";
+import { sheetIn } from "./worksheet.js";
 import { legendOf } from "./legend.js";
 import { fragmentOf } from "./address.js";
 import { SIZES, USUAL_SIZE, Work, askOf, edgeNames, edgesFound, exerciseIn, freshSeed, seedAfter, stepText } from "./practice.js";
-import { SHEET_MOST } from "./worksheet.js";
-import { cell, markVertices, walkTable } from "./walk_view.js";
+import { cell, markVertices } from "./walk_view.js";
 import { listed } from "./words.js";
 
 const CIRCLE_GAP = 40; // between the vertices of a tree to find, so that short edges still show
@@ -236,55 +237,6 @@ class ExerciseView {
   }
 }
 
-// A worksheet of `count` exercises from `state` on, one seed after another: each the task and
-// room to answer, or with `answers` its answer and its walk's table.
-function worksheet(exercises, state, count, answers) {
-  const sheet = cell("div", "", { class: "worksheet", "data-answers": answers });
-  const kind = state.direction === "encoding" ? "Find the Pruefer code of each tree." : "Find the tree of each code: its edges.";
-  sheet.append(cell("h3", `Worksheet: ${kind} (${state.n} vertices, seed ${state.seed})`));
-  const list = cell("ol");
-  for (let k = 0; k < count; ++k) {
-    list.append(sheetItem(exercises.exercise(state.direction, state.n, seedAfter(state.seed, k)), answers));
-  }
-  sheet.append(list);
-  return sheet;
-}
-
-function sheetItem(exercise, answers) {
-  const { direction, n, code, walk } = exercise;
-  const item = cell("li", "", { "data-seed": exercise.seed });
-  const edges = listed(edgeNames(walk));
-  if (direction === "encoding") {
-    item.append(cell("p", `The tree with the edges ${edges}.`), drawUnlabelledTree(n, walk));
-    item.append(cell("p", answers ? `Its code: ${code.join(" ")}` : "Its code:", { class: "answer" }));
-  } else {
-    item.append(cell("p", `The code ${code.join(" ")}.`));
-    item.append(cell("p", answers ? `Its tree's edges: ${edges}` : "Its tree's edges:", { class: "answer" }));
-  }
-  if (answers) {
-    item.append(walkTable(walk));
-  }
-  return item;
-}
-
-// The worksheet's controls: how many exercises, whether with answers, and printing it alone.
-function startWorksheet(section, sheet) {
-  const form = section.querySelector("#worksheet-choice");
-  const place = section.querySelector("#worksheet");
-  form.addEventListener("submit", (event) => {
-    event.preventDefault();
-    const count = Math.max(1, Math.min(SHEET_MOST, Number(form.elements.count.value) || 1));
-    form.elements.count.value = String(count);
-    place.replaceChildren(sheet(count, form.elements.answers.checked));
-    section.querySelector("#worksheet-print").hidden = false;
-  });
-  section.querySelector("#worksheet-print").addEventListener("click", () => {
-    document.body.dataset.print = "worksheet";
-    window.print();
-  });
-  window.addEventListener("afterprint", () => delete document.body.dataset.print);
-}
-
 // The sizes to choose from, the usual one chosen.
 function offerSizes(select) {
   select.replaceChildren(...SIZES.map((n) => new Option(String(n), String(n), n === USUAL_SIZE, n === USUAL_SIZE)));
@@ -328,14 +280,17 @@ export function startPractice(section, exercises, copy, remember) {
   // A teacher's link: the exercises alone, without the session typed in the console.
   section.querySelector("#practise-copy").addEventListener("click", () =>
     copy(location.href.split("#")[0] + fragmentOf("", null, current), section.querySelector("#practise-copied"), section.querySelector("#practise-link")));
-  startWorksheet(section, (count, answers) => worksheet(made, current, count, answers));
+  startWorksheet(section, exercises, choice, copy);
   const named = exerciseIn(location.hash);
+  // A teacher's worksheet link opens the practice at the sheet's direction and size.
+  const sheet = sheetIn(location.hash);
   exercises.then((ready) => {
     made = ready;
     if (named) {
       section.scrollIntoView({ block: "start" });
     }
-    show(named ?? { direction: "encoding", n: USUAL_SIZE, seed: freshSeed() }, false, named !== null);
+    const opening = { direction: sheet?.direction ?? "encoding", n: sheet?.n ?? USUAL_SIZE, seed: freshSeed() };
+    show(named ?? opening, false, named !== null);
   }, (error) => {
     area.textContent = `The practice could not be started in this browser: ${error}.`;
   });

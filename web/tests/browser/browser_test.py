@@ -29,8 +29,10 @@ import urllib.parse
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 from headless import PASTE, serve, start_browser
+from worked import answers_of, code_of_tree, file_of, gift_questions, moodle_questions, sheet_answers
 
 CHECKS = pathlib.Path(__file__).parent / "checks"
 
@@ -257,6 +259,10 @@ def check_hostile_address(driver, url):
     check(typed == ["<img src=x>", "\u202e1", "%ZZ"], "an address's text is typed as text only")
     check(not driver.find_elements(By.CSS_SELECTOR, "#console img"), "an address makes no element")
     check(state["state"] == "waiting", "after an address's lines the page waits")
+    driver.get(url + "#worksheet=encoding,7,1,2,1,0,%3Cimg%20src%3Dx%20onerror%3D%22window.ran%3D1%22%3E")
+    WebDriverWait(driver, 20).until(lambda d: d.execute_script(WORKSHEET)["sheet"])
+    check(driver.execute_script(WORKSHEET)["title"] == '<img src=x onerror="window.ran=1">' and not driver.execute_script(
+        "return window.ran || document.querySelector('#worksheet img') !== null"), "a worksheet's title is text only")
 
 
 # Where the last figure named in the address stands: its step, and whether it is in view.
@@ -716,37 +722,6 @@ def check_practice(driver, url, axe, size, shots):
     driver.execute_script(axe)
     for violation in driver.execute_async_script(RUN_AXE):
         check(False, f"{size}, practice: {violation}")
-def answers_of(direction, code, edges):
-    """The answers to an exercise, worked out here as on paper: the code's entries for a tree, or
-    for a code the vertex each entry is joined to, then the edge left over."""
-    if direction == "encoding":
-        return [str(v) for v in code]
-    n = len(code) + 2
-    degree = [0] + [1 + code.count(v) for v in range(1, n + 1)]
-    answers = []
-    for entry in code:
-        lowest = min(v for v in range(1, n + 1) if degree[v] == 1)
-        answers.append(str(lowest))
-        degree[lowest] = 0
-        degree[entry] -= 1
-    return answers + [" ".join(str(v) for v in range(1, n + 1) if degree[v] == 1)]
-
-
-def code_of_tree(n, edges):
-    """The code of the tree with these edges, lowest leaf first."""
-    neighbours = {v: set() for v in range(1, n + 1)}
-    for a, b in edges:
-        neighbours[a].add(b)
-        neighbours[b].add(a)
-    code = []
-    for _ in range(n - 2):
-        leaf = min(v for v, around in neighbours.items() if len(around) == 1)
-        parent = neighbours.pop(leaf).pop()
-        neighbours[parent].discard(leaf)
-        code.append(parent)
-    return code
-
-
 def check_practice_on_one_screen(driver, url, size, shots):
     """A 12-vertex exercise answered wrong at every step, both ways: the drawing, the step, its
     box, the verdict and the hint in view together on a laptop, and on a phone the box, the
@@ -788,7 +763,7 @@ def check_practice_on_one_screen(driver, url, size, shots):
 
 def check_practice_links(driver, url, shots):
     """A link names the exercises, the same in a fresh browser; a broken one opens the defaults;
-    a new exercise and the next one by keyboard alone; a worksheet made from the seed."""
+    a new exercise and the next one by keyboard alone."""
     for broken in ("#practise=encoding,99,1", "#practise=decoding,7,4294967296", "#practise=decoding,7,1,5",
                    '#practise=<img src=x onerror="window.ran=1">'):
         driver.get(url + broken)
@@ -840,35 +815,108 @@ def check_practice_links(driver, url, shots):
     check(now["results"] == ["right", "right", ""] and now["mistakes"] == ["", "not-lowest", ""]
           and now["said"].startswith("Right: 3 is joined to entry 1."),
           f"a reload resumes the exercise at the step reached, as it was shown: {now}")
-    check_worksheet(driver, shots)
 
 
-# Worksheets of the exercises from decoding,7,2: with answers or without, what each shows.
-WORKSHEETS = [
-    (True, ["2", "3", "4"], "The code 5 1 1 4 4. Its tree's edges: 1–3, 1–4, 1–5, 2–5, 4–6 and 4–7", 3),
-    (False, ["2", "3", "4"], "The code 5 1 1 4 4. Its tree's edges:", 0),
-]
+# Worksheets a teacher makes, each printed and checked page by page: its direction, size,
+# whether mixed and with a key, and the fewest exercises each full page of the student's holds.
+SHEETS = [("encoding", 7, False, True, 4), ("decoding", 7, False, True, 4), ("encoding", 12, False, False, 2),
+          ("decoding", 12, False, True, 2), ("encoding", 12, True, True, 2)]
+HOSTILE_TITLE = "<b>Week 3</b> & ]]> {1:NUMERICAL:=3} ~=#: \\"
+WORKSHEET = script("worksheet")
 
 
-def check_worksheet(driver, shots):
-    """A worksheet from the current seed, with or without answers, printed alone."""
-    for answers, seeds, first, tables in WORKSHEETS:
-        count = driver.find_element(By.ID, "worksheet-count")
-        count.clear()
-        count.send_keys("3")
-        box = driver.find_element(By.CSS_SELECTOR, "#worksheet-choice [name=answers]")
-        if box.is_selected() != answers:
-            box.click()
-        driver.find_element(By.CSS_SELECTOR, "#worksheet-choice button[type=submit]").click()
-        sheet = driver.execute_script(script("worksheet"))
-        check(sheet == {"seeds": seeds, "tables": tables, "first": first}, f"a worksheet: {sheet}")
-    driver.execute_script("document.body.dataset.print = 'worksheet'")
-    pages = printed(driver, "A4", shots, "worksheet")
-    driver.execute_script("delete document.body.dataset.print")
-    text = "\n".join(pages)
-    check("Worksheet" in text and "The code 5 1 1 4 4." in text and "Your input" not in text
-          and "Make worksheet" not in text, f"the worksheet prints alone ({text[:200]!r})")
+def make_sheet(driver, direction, n, count, answers, mix, title):
+    """Makes a worksheet with the controls, by keyboard; returns what it shows."""
+    driver.find_element(By.CSS_SELECTOR, f"#practise-choice [value={direction}]").click()
+    Select(driver.find_element(By.ID, "practise-size")).select_by_value(str(n))
+    for name, text in (("title", title), ("count", str(count))):
+        field = driver.find_element(By.CSS_SELECTOR, f"[data-worksheet-{name}]")
+        field.clear()
+        field.send_keys(text)
+    for name, wanted in (("answers", answers), ("mix", mix)):
+        box = driver.find_element(By.CSS_SELECTOR, f"[data-worksheet-{name}]")
+        if box.is_selected() != wanted:
+            box.send_keys(Keys.SPACE)
+    driver.find_element(By.CSS_SELECTOR, "[data-make-worksheet]").send_keys(Keys.ENTER)
+    time.sleep(0.3)
+    return driver.execute_script(WORKSHEET)
 
+
+def check_sheet_pages(pages, shown, answers, fewest, what, title):
+    """The student's pages, then the key's: every exercise whole on its page, as many to a page
+    as asked, nothing on the student's pages that leads to an answer, the key apart."""
+    pages = [" ".join(page.split()) for page in pages if page.strip()]
+    keys = [k for k, page in enumerate(pages) if page.startswith("Answers")]
+    student = pages[:keys[0]] if keys else pages
+    count = len(shown["exercises"])
+    asked = [page.count("Find the") for page in student]
+    check(sum(asked) == count and all(each >= fewest for each in asked[:-1]),
+          f"{what}: {count} exercises, at least {fewest} to each full page: {asked}")
+    check(all(page.count("Find the") == page.count("Its code:") + page.count("The edge left over:") for page in student),
+          f"{what}: no exercise is split across pages")
+    check(student and f"Sheet {shown['sheet']}" in student[0] and all(
+        word in student[0] for word in ("Name", "Date", "Class")), f"{what}: the sheet's title, number and lines")
+    untitled = [page.replace(" ".join(title.split()), "") for page in student]
+    check(not any(word in page for page in untitled for word in ("Answers", "Code:", "Edges:", "seed", "#", "=")),
+          f"{what}: the student's pages hold no answer, seed or link")
+    check(bool(keys) == answers and keys == list(range(len(student), len(pages))),
+          f"{what}: the key on pages of its own after the sheet: {keys}")
+    if keys:
+        key = " ".join(pages[keys[0]:])
+        check(shown["sheet"] in pages[keys[0]] and key.count("Code:") + key.count("Edges:") == count
+              and "Find the" not in key, f"{what}: the key's number and an entry per exercise")
+
+
+def check_question_banks(shown, title, what):
+    """The files read back as a platform reads them: a question per exercise, each blank's and
+    each accepted answer the walk worked out here, and the title plain text in each name."""
+    worked = [sheet_answers(exercise) for exercise in shown["exercises"]]
+    moodle = moodle_questions(file_of(shown["moodle"][0]))
+    check([question["blanks"] for question in moodle] == worked and all(
+        question["hints"] == 3 and question["feedback"] and question["name"].startswith(title) for question in moodle),
+          f"{what}: the Moodle XML, a Cloze question per exercise: {moodle[:1]}")
+    gift = gift_questions(file_of(shown["gift"][0]))
+    check([question["answers"] for question in gift] == [
+        [" ".join(map(str, each)), ",".join(map(str, each)), ", ".join(map(str, each))] for each in worked] and all(
+        question["name"].startswith(title) for question in gift), f"{what}: the GIFT, a question per exercise: {gift[:1]}")
+    check(shown["moodle"][1].endswith(f"sheet-{shown['sheet'].lower()}.xml") and shown["gift"][1].endswith(".gift.txt"),
+          f"{what}: the files' names: {shown['moodle'][1]}, {shown['gift'][1]}")
+
+
+def check_worksheets(driver, url, axe, shots):
+    """Worksheets of both directions, 7 and 12 vertices and mixed, with and without a key,
+    printed to A4 and Letter while shown; their question banks; the teacher's link in a fresh
+    browser; no axe-core violation; and once closed, printing prints the session again."""
+    open_page(driver, url)
+    for direction, n, mix, answers, fewest in SHEETS:
+        title = HOSTILE_TITLE if mix else f"Quiz {direction} {n}"
+        shown = make_sheet(driver, direction, n, 8, answers, mix, title)
+        what = f"a worksheet, {direction} {n}{', mixed' if mix else ''}{', with a key' if answers else ''}"
+        check(shown["title"] == title and not shown["markup"] and not shown["seeded"]
+              and shown["key"] == (shown["sheet"] if answers else None), f"{what}: " + repr({k: shown[k] for k in ("title", "markup", "seeded", "key", "sheet")}))
+        sizes = sorted({int(each["n"]) for each in shown["exercises"]})
+        check(not mix or ({each["direction"] for each in shown["exercises"]} == {"encoding", "decoding"}
+                          and sizes[0] == 4 and sizes[-1] == n), f"{what}: both directions and sizes 4 to {n}: {shown['exercises']}")
+        for paper in ("A4", "Letter"):
+            name = f"worksheet-{direction}-{n}{'-mixed' if mix else ''}"
+            check_sheet_pages(printed(driver, paper, shots, name), shown, answers, fewest, f"{what}, {paper}", title)
+        check_question_banks(shown, title, what)
+    driver.execute_script(axe)
+    for violation in driver.execute_async_script(RUN_AXE):
+        check(False, f"a worksheet: {violation}")
+    driver.find_element(By.ID, "worksheet-copy").click()
+    link = driver.execute_async_script("navigator.clipboard.readText().then(arguments[0])")
+    other = start_browser()
+    try:
+        other.get(link)
+        WebDriverWait(other, 20).until(lambda d: d.execute_script(WORKSHEET)["sheet"])
+        check(other.execute_script(WORKSHEET) == shown, f"the teacher's link makes the same sheet and key: {link}")
+    finally:
+        other.quit()
+    driver.find_element(By.ID, "worksheet-close").click()
+    pages = printed(driver, "A4", shots, "after-worksheet")
+    check("Sheet" not in " ".join(pages) and "(0 to quit)" in " ".join(pages),
+          "once the worksheet is closed, printing prints the session")
 
 
 def check_accessible(driver, url, axe, size, shots):
@@ -1022,7 +1070,7 @@ FEATURES = {
     "practice": ([lambda d, a: check_practice_links(d, a.url, a.shots)],
                  [lambda d, a, size: check_practice(d, a.url, a.axe, size, a.shots),
                   lambda d, a, size: check_practice_on_one_screen(d, a.url, size, a.shots)]),
-    "printing": ([lambda d, a: check_print(d, a.url, a.shots)], []),
+    "printing": ([lambda d, a: check_print(d, a.url, a.shots), lambda d, a: check_worksheets(d, a.url, a.axe, a.shots)], []),
     "accessibility": ([], [lambda d, a, size: check_accessible(d, a.url, a.axe, size, a.shots)]),
     "address": ([lambda d, a: check_hostile_address(d, a.url), lambda d, a: check_from_disk(d, a.site, a.readme)],
                 [lambda d, a, size: check_links(d, a.url, size)]),

@@ -1,0 +1,94 @@
+"""Exercises worked out here as on paper, apart from the page: the answers to a tree or a code.
+And a worksheet's question banks read back as a learning platform reads them: the Moodle XML
+parsed as XML, the GIFT split into its questions and unescaped."""
+import re
+import urllib.parse
+import xml.etree.ElementTree as ElementTree
+
+BLANK = re.compile(r"\{1:NUMERICAL:=([0-9]+):0\}")
+
+
+def answers_of(direction, code, edges):
+    """The answers to an exercise, worked out here as on paper: the code's entries for a tree, or
+    for a code the vertex each entry is joined to, then the edge left over."""
+    if direction == "encoding":
+        return [str(v) for v in code]
+    n = len(code) + 2
+    degree = [0] + [1 + code.count(v) for v in range(1, n + 1)]
+    answers = []
+    for entry in code:
+        lowest = min(v for v in range(1, n + 1) if degree[v] == 1)
+        answers.append(str(lowest))
+        degree[lowest] = 0
+        degree[entry] -= 1
+    return answers + [" ".join(str(v) for v in range(1, n + 1) if degree[v] == 1)]
+
+
+def code_of_tree(n, edges):
+    """The code of the tree with these edges, lowest leaf first."""
+    neighbours = {v: set() for v in range(1, n + 1)}
+    for a, b in edges:
+        neighbours[a].add(b)
+        neighbours[b].add(a)
+    code = []
+    for _ in range(n - 2):
+        leaf = min(v for v, around in neighbours.items() if len(around) == 1)
+        parent = neighbours.pop(leaf).pop()
+        neighbours[parent].discard(leaf)
+        code.append(parent)
+    return code
+
+
+def sheet_answers(exercise):
+    """The answers, as numbers, of an exercise as its sheet prints it: { direction, n, and code
+    or edges }."""
+    n = int(exercise["n"])
+    if exercise["direction"] == "encoding":
+        edges = [tuple(map(int, pair.split("-"))) for pair in exercise["edges"].split()]
+        return code_of_tree(n, edges)
+    code = [int(entry) for entry in exercise["code"].split()]
+    return [int(v) for answer in answers_of("decoding", code, None) for v in answer.split()]
+
+
+def file_of(href):
+    """The text of a file a data: link holds."""
+    head, _, data = href.partition(",")
+    assert head.startswith("data:") and head.endswith(";charset=utf-8"), head
+    return urllib.parse.unquote(data)
+
+
+def moodle_questions(text):
+    """Each Cloze question of a Moodle XML file: its name, its blanks' answers, its hints, and
+    whether it has general feedback. Raises where the file is not well-formed XML."""
+    quiz = ElementTree.fromstring(text.encode("utf-8"))
+    questions = []
+    for question in quiz.iter("question"):
+        if question.get("type") != "cloze":
+            continue
+        questions.append({
+            "name": question.findtext("name/text"),
+            "blanks": [int(value) for value in BLANK.findall(question.findtext("questiontext/text"))],
+            "hints": len(question.findall("hint")),
+            "feedback": bool(question.findtext("generalfeedback/text")),
+        })
+    return questions
+
+
+UNESCAPED = r"(?<!\\)"
+
+
+def gift_questions(text):
+    """Each question of a GIFT file: its name, unescaped, and the answers it accepts."""
+    questions = []
+    for block in re.split(r"\n\s*\n", text):
+        lines = [line for line in block.split("\n") if not line.startswith(("//", "$CATEGORY"))]
+        block = "\n".join(lines).strip()
+        if not block:
+            continue
+        _, name, rest = re.split(UNESCAPED + "::", block, maxsplit=2)
+        answers = rest[re.search(UNESCAPED + r"\{", rest).end():rest.rindex("}")]
+        accepted = [line.strip()[1:] for line in answers.split("\n")
+                    if line.strip().startswith("=")]
+        unescape = lambda words: re.sub(r"\\(.)", r"\1", words)
+        questions.append({"name": unescape(name), "answers": [unescape(each) for each in accepted]})
+    return questions
