@@ -10,6 +10,7 @@ import { stepControl, walkTable } from "./walk_view.js";
 import { edgeName } from "./words.js";
 import { STEPPING_KEYS } from "./narration.js";
 import { scrollableByKeyboard } from "./scroll_box.js";
+import { PRINT_SCALE, partsOf } from "./print_parts.js";
 
 const SVG = "http://www.w3.org/2000/svg";
 const LABEL_FONT = "12px system-ui, sans-serif"; // as the style sheet sets edge labels
@@ -66,7 +67,42 @@ export function drawWalk(n, walk) {
   hint.className = "hint";
   hint.textContent = STEPPING_KEYS;
   node.append(stepControl(node, svg, table, walk), view, caption, legend(legendOf(walk.coding)), hint);
+  const parts = printParts(svg);
+  if (parts) {
+    node.dataset.printParts = "";
+    node.append(parts);
+  }
   return node;
+}
+
+// The parts a drawing too large for the page prints in, each on a page of its own and showing
+// the whole tree, or null where the drawing prints whole. The parts are copies with nothing of
+// the step shown: no state, and no data for the page's scripts to find twice.
+function printParts(svg) {
+  const [left, top, width, height] = svg.getAttribute("viewBox").split(" ").map(Number);
+  const parts = partsOf({ left, top, width, height });
+  if (parts.length === 1) {
+    return null;
+  }
+  const box = document.createElement("div");
+  box.className = "print-parts";
+  parts.forEach((part, k) => {
+    const copy = svg.cloneNode(true);
+    for (const marked of copy.querySelectorAll("[data-edge], [data-vertex]")) {
+      for (const name of Object.keys(marked.dataset)) delete marked.dataset[name];
+    }
+    copy.setAttribute("viewBox", `${part.left} ${part.top} ${part.width} ${part.height}`);
+    copy.setAttribute("width", Math.ceil(part.width * PRINT_SCALE));
+    copy.setAttribute("height", Math.ceil(part.height * PRINT_SCALE));
+    copy.removeAttribute("role");
+    copy.removeAttribute("aria-label");
+    const page = document.createElement("div");
+    const heading = document.createElement("p");
+    heading.textContent = `The drawing, part ${k + 1} of ${parts.length}, row by row from the top left`;
+    page.append(heading, copy);
+    box.append(page);
+  });
+  return box;
 }
 
 // A legend of the marks a drawing uses: each drawn as the drawing draws it, and said in words.

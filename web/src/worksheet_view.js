@@ -11,6 +11,8 @@ import { worksheetFragment } from "./address.js";
 import { cell } from "./walk_view.js";
 import { edgeName, listed } from "./words.js";
 
+const CIRCLE_GAP = 24; // between the numbered circles of a tree to find, room to draw its edges
+
 // The data a sheet's exercise carries for a reader and a test: its question as printed.
 function exerciseData(exercise, k) {
   const { direction, n, code, walk } = exercise;
@@ -46,7 +48,7 @@ function sheetExercise(exercise, k) {
   if (exercise.direction === "encoding") {
     item.append(drawUnlabelledTree(exercise.n, exercise.walk), ...codeBoxes(exercise));
   } else {
-    item.append(drawCircle(exercise.n, [], `The vertices 1 to ${exercise.n}, to draw the tree's edges between`), stepLines(exercise));
+    item.append(drawCircle(exercise.n, [], `The vertices 1 to ${exercise.n}, to draw the tree's edges between`, CIRCLE_GAP), stepLines(exercise));
   }
   return item;
 }

@@ -317,42 +317,67 @@ def check_step_in_view(driver, url, shots):
     resize(driver, "laptop")
 
 
-def printed(driver, paper, shots, name="printed"):
-    """The page printed on `paper` ("A4" or "Letter"): the text of each page of the PDF."""
+def printed(driver, paper, shots, name="printed", sizes=False):
+    """The page printed on `paper` ("A4" or "Letter"): the text of each page of the PDF; with
+    `sizes`, also the height of the smallest word's box on each page, in points."""
     inches = {"A4": (8.27, 11.69), "Letter": (8.5, 11)}[paper]
     pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
-        "paperWidth": inches[0], "paperHeight": inches[1], "printBackground": True})["data"])
+        "paperWidth": inches[0], "paperHeight": inches[1], "printBackground": True,
+        "preferCSSPageSize": True})["data"])
     path = shots / f"{name}-{paper}.pdf"
     path.write_bytes(pdf)
     text = subprocess.run(["pdftotext", "-layout", "-enc", "UTF-8", str(path), "-"], check=True,
                           capture_output=True, text=True).stdout
-    return text.split("\f")
+    if not sizes:
+        return text.split("\f")
+    boxes = subprocess.run(["pdftotext", "-bbox", str(path), "-"], check=True, capture_output=True, text=True).stdout
+    smallest = [min((float(b) - float(a) for a, b in re.findall(r'<word [^>]*yMin="([0-9.]+)" [^>]*yMax="([0-9.]+)"', page)),
+                    default=None) for page in boxes.split("<page ")[1:]]
+    return text.split("\f"), smallest
+
+
+# A word's box is 1.164 times its font's size in DejaVu Sans, the font the drawings print in.
+SMALLEST_LABEL = 7 * 1.164
 
 
 def check_print(driver, url, shots):
-    """Printed on A4 and Letter: every line the console keeps, every figure of a walk whole on
-    one page with its sentence and table, and nothing to type into and no button."""
+    """Printed on A4 and Letter: every line the console keeps, every matrix that fits a page
+    whole on one, every figure of a walk whole on one page with its table, its drawing the whole
+    tree whatever step was shown, table headings unbroken; a drawing too large for a page in
+    parts on pages of their own, its labels no smaller than 7 pt; and nothing to type into and
+    no button."""
     line = open_page(driver, url)
     type_numbers(line, driver, "2 10 10 10 10 1 1 2 3 3 9 9 1 4 1 2 2 3 1 3")
     paste(driver, "1\n7\n1\n4\n2\n4\n4\n5\n3\n5\n5\n6\n6\n7\n")
     figure = driver.find_elements(By.CSS_SELECTOR, "#console figure[data-figure]")[-1]
     for _ in range(3):
         figure.find_element(By.CSS_SELECTOR, "[data-move=next]").click()
+    rng = random.Random(5)
+    paste(driver, "1\n60\n" + "".join(f"{rng.randint(1, v)}\n{v + 1}\n" for v in range(1, 60)))
     seen = console(driver)["seen"]
     lines = [" ".join(each.split()) for each in seen.split("\n") if each.strip()]
     for paper in ("A4", "Letter"):
-        pages = printed(driver, paper, shots)
-        whole = " ".join(" ".join(pages).split())
+        pages, smallest = printed(driver, paper, shots, sizes=True)
+        flat = [" ".join(page.split()) for page in pages]
+        whole = " ".join(flat)
         missing = [each for each in lines if each not in whole]
         check(not missing, f"{paper}: every line of the console is printed (missing {missing[:3]})")
-        for word in ("Your input", "Copy link", "End input", "Previous step", "Next step"):
+        for word in ("Your input", "Copy link", "End input", "Previous step", "Next step", "Ent ry", "Low est"):
             check(word not in whole, f"{paper}: {word!r} is not printed")
-        figures = [("The tree drawn from vertex 12", "Before step 1: the vertices", "the two vertices still unused"),
-                   ("The tree drawn from vertex 7", "Step 3 of 5: the leaves are 3, 4 and 7",
-                    "the two vertices left, 6 and 7")]
+        ends = [[k for k, page in enumerate(pages) if re.search(rf"^\s*{row}(\s+[01]){{12}}\s*$", page, re.M)] for row in (1, 12)]
+        check(len(ends[0]) == 1 and ends[0] == ends[1], f"{paper}: the 12-vertex matrix is printed whole on one page: {ends}")
+        # Each figure whole on a page: its drawing with the edge labelled "left over", which
+        # the decoding draws only once joined, its caption and its table.
+        figures = [("left over", "The tree drawn from vertex 12", "the two vertices still unused"),
+                   ("left over", "The tree drawn from vertex 7", "the two vertices left, 6 and 7")]
         for parts in figures:
-            on = [k for k, page in enumerate(pages) if all(part in " ".join(page.split()) for part in parts)]
-            check(on, f"{paper}: the figure of {parts[0]!r} is printed whole on one page")
+            on = [k for k, page in enumerate(flat) if all(part in page for part in parts)]
+            check(on, f"{paper}: the figure of {parts[1]!r} is printed whole on one page, its whole tree drawn")
+        drawn = [k for k, page in enumerate(flat) if page.startswith("The drawing, part ")]
+        check(len(drawn) > 1 and all(f"part {j + 1} of {len(drawn)}" in flat[k] for j, k in enumerate(drawn))
+              and all(smallest[k] >= SMALLEST_LABEL for k in drawn),
+              f"{paper}: the 60-vertex drawing in parts, each on a page, its labels 7 pt or more: "
+              f"{[(k, smallest[k]) for k in drawn]}")
 
 
 # How the console lays out at a narrow width: whether the page or the console scrolls sideways,
@@ -452,7 +477,7 @@ def check_drawings(driver, url, size, shots):
     out = paste(driver, code_session(codes))["out"]
     drawn = [sorted(edge.get_attribute("data-edge") for edge in svg.find_elements(
         By.CSS_SELECTOR, "[data-edge]")) for svg in driver.find_elements(
-        By.CSS_SELECTOR, "#console figure svg:not(.swatch)")]
+        By.CSS_SELECTOR, "#console figure svg[role=img]")]
     check(drawn == matrices_in(out), f"{size}: every tree drawn as its matrix says")
     for fault in driver.execute_script(DRAWING_FAULTS):
         check(False, f"{size}: {fault}")
