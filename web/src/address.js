@@ -5,7 +5,7 @@
 // figure stepped through adds its number and its step: "&figure=1&step=4". Percent-encoding
 // turns every "&" within a line into %26, so the first "&" ends the typed lines. The exercise
 // of the practice comes last, "&practise=encoding,7,42", or alone, "#practise=encoding,7,42",
-// where nothing was typed. A teacher's worksheet stands alone: "#worksheet=" and its direction,
+// where nothing was typed. A teacher's worksheet stands alone: "#worksheet=" and its kind,
 // size, seed, count, whether with answers and whether mixed (1 or 0), and its title,
 // percent-encoded: "#worksheet=decoding,12,7,10,1,0,Week%203".
 
@@ -15,10 +15,10 @@ const PRACTICE = /(?:^#|&)practise=(encoding|decoding),([0-9]{1,2}),([0-9]{1,10}
 const LAST_SEED = 2 ** 32 - 1;
 
 // The address fragment that holds `typed`, all the text sent so far, `at`, the figure and the
-// step last shown ({ figure, step }), if any, and the practice's exercise ({ direction, n,
+// step last shown ({ figure, step }), if any, and the practice's exercise ({ kind, n,
 // seed }), if any.
 export function fragmentOf(typed, at = null, practice = null) {
-  const exercise = practice ? `practise=${practice.direction},${practice.n},${practice.seed}` : "";
+  const exercise = practice ? `practise=${practice.kind},${practice.n},${practice.seed}` : "";
   if (typed === "" && !at && practice) {
     return `#${exercise}`;
   }
@@ -26,7 +26,7 @@ export function fragmentOf(typed, at = null, practice = null) {
   return KEY + typed.split("\n").map(encodeURIComponent).join(",") + mark + (practice ? `&${exercise}` : "");
 }
 
-// The practice's exercise a fragment names ({ direction, n, seed }), or null, where it names
+// The practice's exercise a fragment names ({ kind, n, seed }), or null, where it names
 // none or one out of range: from `fewest` to `most` vertices, and a seed of 32 bits.
 export function practiceIn(fragment, fewest, most) {
   const found = PRACTICE.exec(fragment);
@@ -34,14 +34,14 @@ export function practiceIn(fragment, fewest, most) {
     return null;
   }
   const [n, seed] = [Number(found[2]), Number(found[3])];
-  return n >= fewest && n <= most && seed <= LAST_SEED ? { direction: found[1], n, seed } : null;
+  return n >= fewest && n <= most && seed <= LAST_SEED ? { kind: found[1], n, seed } : null;
 }
 
 const WORKSHEET = /^#worksheet=(encoding|decoding),([0-9]{1,2}),([0-9]{1,10}),([0-9]{1,3}),([01]),([01]),(.*)$/;
 
-// The address fragment of a worksheet ({ direction, n, seed, count, answers, mix, title }).
-export function worksheetFragment({ direction, n, seed, count, answers, mix, title }) {
-  return `#worksheet=${direction},${n},${seed},${count},${Number(answers)},${Number(mix)},${encodeURIComponent(title)}`;
+// The address fragment of a worksheet ({ kind, n, seed, count, answers, mix, title }).
+export function worksheetFragment({ kind, n, seed, count, answers, mix, title }) {
+  return `#worksheet=${kind},${n},${seed},${count},${Number(answers)},${Number(mix)},${encodeURIComponent(title)}`;
 }
 
 // The worksheet a fragment names, or null, where it names none or one out of range: from
@@ -60,7 +60,7 @@ export function worksheetIn(fragment, fewest, most, limits) {
     return null;
   }
   const fits = n >= fewest && n <= most && seed <= LAST_SEED && count >= 1 && count <= limits.count && title.length <= limits.title;
-  return fits ? { direction: found[1], n, seed, count, answers: found[5] === "1", mix: found[6] === "1", title } : null;
+  return fits ? { kind: found[1], n, seed, count, answers: found[5] === "1", mix: found[6] === "1", title } : null;
 }
 
 // The figure and the step a fragment marks ({ figure, step }, both strings), or null.

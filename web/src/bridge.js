@@ -61,17 +61,17 @@ export function startProgram(create, page, printErr) {
 
 const ROOM = 512; // numbers an exercise of the most vertices takes, with room to spare
 
-// The exercises of a started exercises module: exercise(direction, n, seed) gives the exercise
-// of `seed` on n vertices, { direction, n, seed, code, walk }, its walk that of `direction`.
+// The exercises of a started exercises module: exercise(kind, n, seed) gives the exercise
+// of `seed` on n vertices, { kind, n, seed, code, walk }, its walk that of `kind`.
 export function exercisesOf(core) {
   return {
-    exercise(direction, n, seed) {
+    exercise(kind, n, seed) {
       const at = core._malloc(4 * ROOM);
       try {
-        const count = core._practiceExercise(n, seed, contract.kinds.indexOf(direction), at, ROOM);
+        const count = core._practiceExercise(n, seed, contract.kinds.indexOf(kind), at, ROOM);
         const numbers = core.HEAP32.slice(at >> 2, (at >> 2) + count);
-        const walk = walkOf(numbers.subarray(n - 2), direction);
-        return { direction, n, seed, code: [...numbers.subarray(0, n - 2)], walk };
+        const walk = walkOf(numbers.subarray(n - 2), kind);
+        return { kind, n, seed, code: [...numbers.subarray(0, n - 2)], walk };
       } finally {
         core._free(at);
       }

@@ -1,5 +1,5 @@
 // Practice: the learner works the walk of an exercise a step at a time, each answer checked as
-// it is given, with hints that lead without telling. An exercise is { direction, n, seed, code,
+// it is given, with hints that lead without telling. An exercise is { kind, n, seed, code,
 // walk }, drawn by the coding core from its seed (bridge.js); this module holds its rules and
 // touches no document.
 
@@ -13,7 +13,7 @@ export const USUAL_SIZE = 7; // vertices of the exercise the page opens with
 // The sizes an exercise may have, in vertices, fewest first.
 export const SIZES = Array.from({ length: EXERCISE_SIZES.most - EXERCISE_SIZES.fewest + 1 }, (_, k) => EXERCISE_SIZES.fewest + k);
 
-// The exercise an address names ({ direction, n, seed }), or null.
+// The exercise an address names ({ kind, n, seed }), or null.
 export const exerciseIn = (fragment) => practiceIn(fragment, EXERCISE_SIZES.fewest, EXERCISE_SIZES.most);
 
 // The seed k exercises after `seed`, the seeds running round through 32 bits.
@@ -24,10 +24,10 @@ export const freshSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
 
 // What step k (from 0) asks, its answer as numbers, and the vertices its hints mark.
 export function stepOf(exercise, k) {
-  const { walk, direction } = exercise;
+  const { walk, kind } = exercise;
   if (k < walk.steps.length) {
     const { lowest, entry, choices } = walk.steps[k];
-    return direction === "encoding"
+    return kind === "encoding"
       ? { answer: [entry], choices, lowest: [lowest], entry: null }
       : { answer: [lowest], choices, lowest: [lowest], entry };
   }
@@ -35,7 +35,7 @@ export function stepOf(exercise, k) {
 }
 
 // How many answers an exercise asks: one per step, and for the decoding the edge left over.
-export const stepsOf = (exercise) => exercise.walk.steps.length + (exercise.direction === "decoding" ? 1 : 0);
+export const stepsOf = (exercise) => exercise.walk.steps.length + (exercise.kind === "decoding" ? 1 : 0);
 
 // How the last level of hint begins: it shows the answer, and says so.
 export const ANSWER = "Showing the answer";
@@ -44,7 +44,7 @@ export const ANSWER = "Showing the answer";
 // choose from), then the answer. The first names no vertex.
 export function hintOf(exercise, k, level) {
   const step = stepOf(exercise, k);
-  if (exercise.direction === "encoding") {
+  if (exercise.kind === "encoding") {
     return [
       "Find the leaves: the vertices with one neighbour. The lowest leaf is removed with its edge, and its neighbour is the next entry of the code.",
       `The leaves are ${listed(step.choices)}, marked in the drawing. Which is the lowest, and which is its neighbour?`,
@@ -69,7 +69,7 @@ export function hintOf(exercise, k, level) {
 // written down."
 export function foundAt(exercise, k) {
   const step = stepOf(exercise, k);
-  if (exercise.direction === "encoding") {
+  if (exercise.kind === "encoding") {
     return `the lowest leaf, ${step.lowest[0]}, is removed, and its neighbour, ${step.answer[0]}, is written down.`;
   }
   return step.last ? `the edge left over is ${edgeName(...step.answer)}.` : `${step.answer[0]} is joined to entry ${step.entry}.`;
@@ -84,8 +84,8 @@ export const answersOf = (exercise) => Array.from({ length: stepsOf(exercise) },
 
 // The task of an exercise, in a sentence.
 export function taskOf(exercise) {
-  const { direction, n, code, walk } = exercise;
-  return direction === "encoding"
+  const { kind, n, code, walk } = exercise;
+  return kind === "encoding"
     ? `Find the Pruefer code of the tree on ${n} vertices with the edges ${listed(edgeNames(walk))}.`
     : `Find the tree on ${n} vertices whose Pruefer code is ${code.join(" ")}: for each entry, the vertex it is joined to; then the edge left over.`;
 }
@@ -93,11 +93,11 @@ export function taskOf(exercise) {
 // The three levels of hint for a whole exercise, as a question bank gives them: the rule, where
 // to look at each step, and the answer.
 export function hintsOfExercise(exercise) {
-  const { walk, direction } = exercise;
+  const { walk, kind } = exercise;
   const steps = Array.from({ length: stepsOf(exercise) }, (_, k) => stepOf(exercise, k));
-  const rule = direction === "encoding" ? hintOf(exercise, 0, 1) : `${hintOf(exercise, 0, 1)} ${hintOf(exercise, walk.steps.length, 1)}`;
-  const where = direction === "encoding" ? "The leaves, step by step" : "The vertices free to choose, entry by entry, then the two left over";
-  const answer = direction === "encoding" ? `the code is ${exercise.code.join(" ")}.` : `the entries are joined to ${listed(answersOf(exercise).slice(0, -2))}, and the edge left over is ${edgeName(...walk.last)}.`;
+  const rule = kind === "encoding" ? hintOf(exercise, 0, 1) : `${hintOf(exercise, 0, 1)} ${hintOf(exercise, walk.steps.length, 1)}`;
+  const where = kind === "encoding" ? "The leaves, step by step" : "The vertices free to choose, entry by entry, then the two left over";
+  const answer = kind === "encoding" ? `the code is ${exercise.code.join(" ")}.` : `the entries are joined to ${listed(answersOf(exercise).slice(0, -2))}, and the edge left over is ${edgeName(...walk.last)}.`;
   return [rule, `${where}: ${steps.map((step) => step.choices.join(", ")).join("; ")}.`, `${ANSWER}: ${answer}`];
 }
 
@@ -125,7 +125,7 @@ function neighboursOfLeaves(walk, k) {
   );
 }
 
-// Each kind of mistake in words, by direction.
+// Each kind of mistake in words, by the kind of exercise.
 export const MISTAKES = {
   encoding: {
     leaf: "the lowest leaf itself, not its neighbour",
@@ -148,11 +148,11 @@ export const MISTAKES = {
 // The kind of mistake a wrong vertex `given` makes at step k (not the edge left over), and the
 // sentence that says which rule it broke, without naming the answer.
 export function mistakeOf(exercise, k, given) {
-  const { walk, n, direction } = exercise;
+  const { walk, n, kind } = exercise;
   const before = walk.steps.slice(0, k).map((step) => step.lowest);
   const { lowest, choices, entry } = walk.steps[k];
   const outside = given < 1 || given > n;
-  if (direction === "encoding") {
+  if (kind === "encoding") {
     const leaves = neighboursOfLeaves(walk, k);
     const fromLeaf = [...leaves].find(([leaf, next]) => leaf !== lowest && next === given);
     return given === lowest
@@ -204,7 +204,7 @@ const sameAnswer = (given, expected) => sorted(given) === sorted(expected);
 export function stepText(exercise, k, found, unknown = "?") {
   const step = stepOf(exercise, k);
   const shown = !found ? unknown : step.last ? edgeName(...step.answer) : String(step.answer[0]);
-  if (exercise.direction === "encoding") {
+  if (exercise.kind === "encoding") {
     return `Entry ${k + 1}: ${shown}`;
   }
   return step.last ? `The edge left over: ${shown}` : `Entry ${k + 1}, ${step.entry}, is joined to ${shown}`;
@@ -214,7 +214,7 @@ export function stepText(exercise, k, found, unknown = "?") {
 export function askOf(exercise, k) {
   const step = stepOf(exercise, k);
   const steps = exercise.walk.steps.length;
-  if (exercise.direction === "encoding") {
+  if (exercise.kind === "encoding") {
     return `Entry ${k + 1} of ${steps}`;
   }
   return step.last ? "The edge left over: its two vertices" : `The vertex entry ${k + 1}, ${step.entry}, is joined to (step ${k + 1} of ${steps})`;
@@ -313,7 +313,7 @@ export class Work {
   // The steps that needed a hint or had a mistake, each in words: "Step 2: the lowest leaf itself,
   // not its neighbour; 2 hints".
   review() {
-    const words = MISTAKES[this.exercise.direction];
+    const words = MISTAKES[this.exercise.kind];
     return this.help.filter(Boolean).map(({ step, hints, kinds }) => {
       const said = kinds.map((kind) => words[kind]);
       if (hints > 0) said.push(hints === 3 ? "the answer shown" : hints === 1 ? "1 hint" : `${hints} hints`);
@@ -329,35 +329,35 @@ export class Work {
       return "";
     }
     const most = Math.max(...counts.values());
-    const kinds = [...counts].filter(([, count]) => count === most).map(([kind]) => MISTAKES[this.exercise.direction][kind]);
+    const kinds = [...counts].filter(([, count]) => count === most).map(([kind]) => MISTAKES[this.exercise.kind][kind]);
     return `Met most often: ${kinds.join("; ")}${most > 1 ? ` (${most} times)` : ""}.`;
   }
 
-  // The exercise that fits next ({ direction, n, label }): after mistakes or hints the same kind
+  // The exercise that fits next ({ kind, n, label }): after mistakes or hints the same kind
   // again; after none a larger one, or at the largest the other direction.
   next() {
-    const { direction, n } = this.exercise;
+    const { kind, n } = this.exercise;
     if (this.help.some(Boolean)) {
-      return { direction, n, label: `Another exercise of ${n} vertices` };
+      return { kind, n, label: `Another exercise of ${n} vertices` };
     }
     if (n < EXERCISE_SIZES.most) {
-      return { direction, n: n + 1, label: `A larger one: ${n + 1} vertices` };
+      return { kind, n: n + 1, label: `A larger one: ${n + 1} vertices` };
     }
-    const other = direction === "encoding" ? "decoding" : "encoding";
-    return { direction: other, n, label: other === "encoding" ? "The other way: find a tree's code" : "The other way: find a code's tree" };
+    const other = kind === "encoding" ? "decoding" : "encoding";
+    return { kind: other, n, label: other === "encoding" ? "The other way: find a tree's code" : "The other way: find a code's tree" };
   }
 
   // What each vertex of the drawing is now (a map from vertex to state): those found removed
   // (encoding) or used (decoding), the step's entry, and as the hint rises the vertices to choose
   // from, then the lowest.
   vertexStates() {
-    const { direction, walk } = this.exercise;
+    const { kind, walk } = this.exercise;
     const found = walk.steps.slice(0, Math.min(this.k, walk.steps.length));
-    const states = new Map(found.map((step) => [step.lowest, direction === "encoding" ? "removed" : "used"]));
+    const states = new Map(found.map((step) => [step.lowest, kind === "encoding" ? "removed" : "used"]));
     if (!this.done) {
       const step = stepOf(this.exercise, this.k);
       if (step.entry) states.set(step.entry, "entry");
-      if (this.level >= 2) step.choices.forEach((v) => states.set(v, direction === "encoding" ? "leaf" : "free"));
+      if (this.level >= 2) step.choices.forEach((v) => states.set(v, kind === "encoding" ? "leaf" : "free"));
       if (this.level >= 3) step.lowest.forEach((v) => states.set(v, "lowest"));
     }
     return states;
@@ -366,8 +366,8 @@ export class Work {
   // What the edge named `name` ("u-v") of the drawing is now: joined, for the decoding, which
   // draws only the edges found; removed or present for the encoding.
   edgeState(name) {
-    const { direction, walk } = this.exercise;
-    if (direction === "decoding") {
+    const { kind, walk } = this.exercise;
+    if (kind === "decoding") {
       return "joined";
     }
     const found = walk.steps.slice(0, Math.min(this.k, walk.steps.length));

@@ -19,8 +19,8 @@ const WIDE = "(min-width: 900px)"; // where the answering stands beside the draw
 // answer ({ check }) or a hint asked for ({ hint: true }). A browser that keeps nothing starts
 // each exercise afresh.
 class KeptWork {
-  constructor({ direction, n, seed }) {
-    this.key = `pruefer-practice:${direction},${n},${seed}`;
+  constructor({ kind, n, seed }) {
+    this.key = `pruefer-practice:${kind},${n},${seed}`;
   }
 
   read() {
@@ -71,10 +71,10 @@ class ExerciseView {
   }
 
   build() {
-    const { direction, n, seed, code } = this.exercise;
-    const element = cell("div", "", { "data-exercise": "", "data-direction": direction, "data-n": n, "data-seed": seed });
+    const { kind, n, seed, code } = this.exercise;
+    const element = cell("div", "", { "data-exercise": "", "data-kind": kind, "data-n": n, "data-seed": seed });
     const task = cell("p", "", { class: "task" });
-    if (direction === "encoding") {
+    if (kind === "encoding") {
       task.textContent = `Find the Pruefer code of this tree on ${n} vertices, one entry at a time. Its edges: ${listed(edgeNames(this.exercise.walk))}.`;
     } else {
       task.append(`Find the tree on ${n} vertices whose Pruefer code is `, cell("strong", code.join(" "), { "data-code": "" }),
@@ -90,7 +90,7 @@ class ExerciseView {
     // The drawing beside the answering on a wide screen; on a narrow one the answer box, the
     // verdict and the hint stay at the foot of the window as the drawing scrolls above them.
     const figure = cell("div", "", { class: "practice-figure" });
-    figure.append(this.drawingBox, legend(legendOf(direction, true)));
+    figure.append(this.drawingBox, legend(legendOf(kind, true)));
     const panel = cell("div", "", { class: "practice-panel" });
     panel.append(this.form, this.said);
     this.workArea = cell("div", "", { class: "practice-work" });
@@ -200,9 +200,9 @@ class ExerciseView {
   // The drawing after the steps found: for the encoding the tree, its removed leaves greyed; for
   // the decoding the vertices on a circle and only the edges found.
   draw() {
-    const { direction, n, walk } = this.exercise;
+    const { kind, n, walk } = this.exercise;
     const svg =
-      direction === "encoding"
+      kind === "encoding"
         ? drawUnlabelledTree(n, walk)
         : drawCircle(n, edgesFound(walk, this.work.k), `The vertices 1 to ${n} and the edges found so far`, CIRCLE_GAP);
     markVertices(svg, this.work.vertexStates());
@@ -256,10 +256,10 @@ export function startPractice(section, exercises, copy, remember) {
   // the answer field has the focus, so that what is typed next answers.
   const show = (state, drawn, focus = drawn) => {
     current = state;
-    choice.elements.direction.value = state.direction;
+    choice.elements.kind.value = state.kind;
     choice.elements.size.value = String(state.n);
-    const view = new ExerciseView(made.exercise(state.direction, state.n, state.seed), (next = state) =>
-      show({ direction: next.direction, n: next.n, seed: seedAfter(state.seed) }, true));
+    const view = new ExerciseView(made.exercise(state.kind, state.n, state.seed), (next = state) =>
+      show({ kind: next.kind, n: next.n, seed: seedAfter(state.seed) }, true));
     area.replaceChildren(view.element);
     if (drawn) {
       remember(state);
@@ -268,12 +268,12 @@ export function startPractice(section, exercises, copy, remember) {
       view.field.focus();
     }
   };
-  const chosen = () => show({ direction: choice.elements.direction.value, n: Number(choice.elements.size.value), seed: freshSeed() }, true);
+  const chosen = () => show({ kind: choice.elements.kind.value, n: Number(choice.elements.size.value), seed: freshSeed() }, true);
   choice.addEventListener("submit", (event) => {
     event.preventDefault();
     chosen();
   });
-  // A change of direction or size is a new exercise of that choice.
+  // A change of kind or size is a new exercise of that choice.
   choice.addEventListener("change", () => {
     if (made) chosen();
   });
@@ -282,14 +282,14 @@ export function startPractice(section, exercises, copy, remember) {
     copy(location.href.split("#")[0] + fragmentOf("", null, current), section.querySelector("#practise-copied"), section.querySelector("#practise-link")));
   startWorksheet(section, exercises, choice, copy);
   const named = exerciseIn(location.hash);
-  // A teacher's worksheet link opens the practice at the sheet's direction and size.
+  // A teacher's worksheet link opens the practice at the sheet's kind and size.
   const sheet = sheetIn(location.hash);
   exercises.then((ready) => {
     made = ready;
     if (named) {
       section.scrollIntoView({ block: "start" });
     }
-    const opening = { direction: sheet?.direction ?? "encoding", n: sheet?.n ?? USUAL_SIZE, seed: freshSeed() };
+    const opening = { kind: sheet?.kind ?? "encoding", n: sheet?.n ?? USUAL_SIZE, seed: freshSeed() };
     show(named ?? opening, false, named !== null);
   }, (error) => {
     area.textContent = `The practice could not be started in this browser: ${error}.`;

@@ -38,11 +38,11 @@ const blank = (value) => `{1:NUMERICAL:=${value}:0}`;
 function clozeBlanks(exercise) {
   const answers = answersOf(exercise);
   const lines = Array.from({ length: stepsOf(exercise) }, (_, k) => {
-    const last = exercise.direction === "decoding" && k === exercise.walk.steps.length;
+    const last = exercise.kind === "decoding" && k === exercise.walk.steps.length;
     const asked = html(stepText(exercise, k, false, "").trimEnd());
     return last ? `<li>${asked}${blank(answers[k])} – ${blank(answers[k + 1])}</li>` : `<li>${asked} ${blank(answers[k])}</li>`;
   });
-  const how = exercise.direction === "decoding" ? "<p>The edge left over: its lower vertex first.</p>" : "";
+  const how = exercise.kind === "decoding" ? "<p>The edge left over: its lower vertex first.</p>" : "";
   return `${how}<ol>${lines.join("")}</ol>`;
 }
 
@@ -82,7 +82,7 @@ const giftAnswers = (numbers) => [numbers.join(" "), numbers.join(","), numbers.
 
 function giftQuestion(sheet, number, exercise, k) {
   const how =
-    exercise.direction === "encoding"
+    exercise.kind === "encoding"
       ? "Type the code's entries in order, separated by blanks or commas."
       : "Type, in order, the vertex each entry is joined to, then the two vertices of the edge left over, lower first, separated by blanks or commas.";
   const [rule, where, answer] = hintsOfExercise(exercise);

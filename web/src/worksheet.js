@@ -1,4 +1,4 @@
-// A worksheet as a teacher makes it, { direction, n, seed, count, answers, mix, title }: the
+// A worksheet as a teacher makes it, { kind, n, seed, count, answers, mix, title }: the
 // exercises it holds, the short number that matches it with its key, and the teacher's link that
 // makes it again. Touches no document.
 
@@ -10,20 +10,20 @@ export const SHEET_MOST = 20; // exercises on a worksheet
 export const TITLE_MOST = 80; // characters of its title
 export const TITLE_USUAL = "Pruefer codes"; // the title of a sheet given none
 
-const DIRECTIONS = ["encoding", "decoding"];
+const KINDS = ["encoding", "decoding"];
 
 // The letters of a sheet's number: none that is easily taken for another (no B and 8, no O and
 // 0, no I and 1, no S and 5, no Z and 2).
 const LETTERS = "ACDEFGHJKLMNPQRTUVWXY34679";
 
-// The exercises of a sheet, each { direction, n, seed }, one seed after another: all in the
-// sheet's direction and of its size, or mixed, the directions taking turns from the sheet's own
+// The exercises of a sheet, each { kind, n, seed }, one seed after another: all in the
+// sheet's kind and of its size, or mixed, the kinds taking turns from the sheet's own
 // and the sizes growing evenly from the fewest to the sheet's, which the last one has.
-export function exercisesOfSheet({ direction, n, seed, count, mix }) {
-  const first = DIRECTIONS.indexOf(direction);
+export function exercisesOfSheet({ kind, n, seed, count, mix }) {
+  const first = KINDS.indexOf(kind);
   const sizeOf = (k) => (count === 1 ? n : EXERCISE_SIZES.fewest + Math.round((k * (n - EXERCISE_SIZES.fewest)) / (count - 1)));
   return Array.from({ length: count }, (_, k) =>
-    mix ? { direction: DIRECTIONS[(first + k) % 2], n: sizeOf(k), seed: seedAfter(seed, k) } : { direction, n, seed: seedAfter(seed, k) },
+    mix ? { kind: KINDS[(first + k) % 2], n: sizeOf(k), seed: seedAfter(seed, k) } : { kind, n, seed: seedAfter(seed, k) },
   );
 }
 

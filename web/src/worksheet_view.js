@@ -15,9 +15,9 @@ const CIRCLE_GAP = 24; // between the numbered circles of a tree to find, room t
 
 // The data a sheet's exercise carries for a reader and a test: its question as printed.
 function exerciseData(exercise, k) {
-  const { direction, n, code, walk } = exercise;
-  const question = direction === "encoding" ? { "data-edges": edgeNames(walk).map((name) => name.replace("–", "-")).join(" ") } : { "data-code": code.join(" ") };
-  return { "data-sheet-exercise": k + 1, "data-direction": direction, "data-n": n, ...question };
+  const { kind, n, code, walk } = exercise;
+  const question = kind === "encoding" ? { "data-edges": edgeNames(walk).map((name) => name.replace("–", "-")).join(" ") } : { "data-code": code.join(" ") };
+  return { "data-sheet-exercise": k + 1, "data-direction": kind, "data-n": n, ...question };
 }
 
 // Room to write the code: a box per entry, numbered beneath.
@@ -45,7 +45,7 @@ function stepLines(exercise) {
 function sheetExercise(exercise, k) {
   const item = cell("li", "", exerciseData(exercise, k));
   item.append(cell("p", taskOf(exercise), { class: "question" }));
-  if (exercise.direction === "encoding") {
+  if (exercise.kind === "encoding") {
     item.append(drawUnlabelledTree(exercise.n, exercise.walk), ...codeBoxes(exercise));
   } else {
     item.append(drawCircle(exercise.n, [], `The vertices 1 to ${exercise.n}, to draw the tree's edges between`, CIRCLE_GAP), stepLines(exercise));
@@ -74,7 +74,7 @@ function studentSheet(sheet, number, exercises) {
 // the tree drawn small.
 function keyEntry(exercise, k) {
   const item = cell("li", "", { "data-key-exercise": k + 1 });
-  if (exercise.direction === "encoding") {
+  if (exercise.kind === "encoding") {
     item.append(cell("p", `Code: ${exercise.code.join(" ")}`));
     return item;
   }
@@ -100,12 +100,12 @@ function download(link, text, type, name) {
   link.download = name;
 }
 
-// The worksheet chosen in `form`, the practice's direction and size from `choice`.
+// The worksheet chosen in `form`, the practice's kind and size from `choice`.
 function sheetChosen(form, choice, seed) {
   const count = Math.max(1, Math.min(SHEET_MOST, Math.trunc(Number(form.elements.count.value)) || 1));
   form.elements.count.value = String(count);
   return {
-    direction: choice.elements.direction.value,
+    kind: choice.elements.kind.value,
     n: Number(choice.elements.size.value),
     seed,
     count,
@@ -119,7 +119,7 @@ function sheetChosen(form, choice, seed) {
 // teacher's link. While a sheet is shown, printing prints it.
 function showSheet(section, made, sheet) {
   const number = sheetNumber(sheet);
-  const exercises = exercisesOfSheet(sheet).map(({ direction, n, seed }) => made.exercise(direction, n, seed));
+  const exercises = exercisesOfSheet(sheet).map(({ kind, n, seed }) => made.exercise(kind, n, seed));
   const place = section.querySelector("#worksheet");
   place.replaceChildren(studentSheet(sheet, number, exercises), ...(sheet.answers ? [answerKey(sheet, number, exercises)] : []));
   download(section.querySelector("[data-download=moodle]"), moodleXml(sheet, number, exercises), "application/xml", fileName(sheet, number, ".xml"));
@@ -129,7 +129,7 @@ function showSheet(section, made, sheet) {
 }
 
 // Starts the worksheet's controls in `section`: `made` is a promise of the exercises, `choice`
-// the practice's form, whose direction and size a sheet takes, and `copy(href, status, field)`
+// the practice's form, whose kind and size a sheet takes, and `copy(href, status, field)`
 // copies the teacher's link. A link that names a sheet makes it at once.
 export function startWorksheet(section, made, choice, copy) {
   const form = section.querySelector("#worksheet-choice");

@@ -8,9 +8,9 @@ test("what is sent, a step and an exercise make a fragment that gives them back"
   const cases = [
     ["1\n7\n", null, null, "#typed=1,7,"],
     ["a,b&c\n", { figure: "2", step: "last" }, null, "#typed=a%2Cb%26c,&figure=2&step=last"],
-    ["1\n", null, { direction: "decoding", n: 9, seed: 5 }, "#typed=1,&practise=decoding,9,5"],
-    ["", null, { direction: "encoding", n: 7, seed: 42 }, "#practise=encoding,7,42"],
-    ["2\n0", { figure: "1", step: "4" }, { direction: "encoding", n: 4, seed: 0 }, "#typed=2,0&figure=1&step=4&practise=encoding,4,0"],
+    ["1\n", null, { kind: "decoding", n: 9, seed: 5 }, "#typed=1,&practise=decoding,9,5"],
+    ["", null, { kind: "encoding", n: 7, seed: 42 }, "#practise=encoding,7,42"],
+    ["2\n0", { figure: "1", step: "4" }, { kind: "encoding", n: 4, seed: 0 }, "#typed=2,0&figure=1&step=4&practise=encoding,4,0"],
   ];
   for (const [typed, at, practice, fragment] of cases) {
     assert.equal(fragmentOf(typed, at, practice), fragment);
@@ -28,5 +28,5 @@ test("a fragment of another form, or out of range, holds nothing", () => {
   for (const fragment of ["#practise=sideways,7,1", "#practise=encoding,3,1", "#practise=encoding,13,1", "#practise=encoding,7,4294967296", "#practise=encoding,7,1&x"]) {
     assert.equal(practiceIn(fragment, 4, 12), null, fragment);
   }
-  assert.deepEqual(practiceIn("#practise=encoding,12,4294967295", 4, 12), { direction: "encoding", n: 12, seed: 2 ** 32 - 1 });
+  assert.deepEqual(practiceIn("#practise=encoding,12,4294967295", 4, 12), { kind: "encoding", n: 12, seed: 2 ** 32 - 1 });
 });

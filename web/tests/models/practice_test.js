@@ -8,7 +8,7 @@ import { MISTAKES, Work, askOf, edgeNames, exerciseIn, mistakeOf, numbersIn, see
 import { edgesOf } from "../../src/walk.js";
 import { codesOf, exerciseOfCode } from "./reference_walks.js";
 
-const exercise = (direction) => exerciseOfCode([4, 4, 5, 5, 6], direction, 42);
+const exercise = (kind) => exerciseOfCode([4, 4, 5, 5, 6], kind, 42);
 const states = (work) => Object.fromEntries([...work.vertexStates()].sort(([a], [b]) => a - b));
 
 test("the encoding worked with mistakes and a hint at every level, the last showing the answer", () => {
@@ -38,7 +38,7 @@ test("the encoding worked with mistakes and a hint at every level, the last show
     "Step 2: the neighbour of a leaf that is not the lowest; 1 hint",
   ]);
   assert.equal(work.mostMet(), "Met most often: the lowest leaf itself, not its neighbour; a number that is no vertex; the neighbour of a leaf that is not the lowest.");
-  assert.deepEqual(work.next(), { direction: "encoding", n: 7, label: "Another exercise of 7 vertices" });
+  assert.deepEqual(work.next(), { kind: "encoding", n: 7, label: "Another exercise of 7 vertices" });
   assert.equal(stepText(work.exercise, 4, true), "Entry 5: 6");
 });
 
@@ -60,25 +60,25 @@ test("the decoding, its steps and the edge left over, typed either way round", (
   assert.deepEqual(work.check("7-6"), { result: "right", verdict: "Right: the edge left over is 6–7." });
   assert.equal(stepText(work.exercise, 5, true), "The edge left over: 6–7");
   assert.equal(work.summary(), "Done: 5 of 6 steps right at the first try, with 3 hints, 1 of them showing the answer.");
-  assert.deepEqual(new Work(exercise("decoding")).next(), { direction: "decoding", n: 8, label: "A larger one: 8 vertices" });
+  assert.deepEqual(new Work(exercise("decoding")).next(), { kind: "decoding", n: 8, label: "A larger one: 8 vertices" });
 });
 
 test("every kind of mistake, named from the walk, at every step of exercises of 4 to 12 vertices", () => {
   const met = { encoding: new Set(), decoding: new Set() };
   for (let n = 4; n <= 12; ++n) {
     for (const code of codesOf(n, 40, n)) {
-      for (const direction of ["encoding", "decoding"]) {
-        const work = exerciseOfCode(code, direction);
+      for (const way of ["encoding", "decoding"]) {
+        const work = exerciseOfCode(code, way);
         work.walk.steps.forEach((step, k) => {
           const removed = work.walk.steps.slice(0, k).map((s) => s.lowest);
           const left = edgesOf(work.walk).filter(([a, b]) => !removed.includes(a) && !removed.includes(b));
           const neighbourOf = (leaf) => left.flat().filter((v, i, all) => all[i ^ 1] === leaf)[0];
-          const answer = direction === "encoding" ? step.entry : step.lowest;
+          const answer = way === "encoding" ? step.entry : step.lowest;
           for (let given = 0; given <= n + 1; ++given) {
             if (given === answer) continue;
             const { kind, words } = mistakeOf(work, k, given);
             const expected =
-              direction === "encoding"
+              way === "encoding"
                 ? given === step.lowest ? "leaf"
                   : step.choices.some((leaf) => leaf !== step.lowest && neighbourOf(leaf) === given) ? "not-lowest"
                   : removed.includes(given) ? "removed"
@@ -88,9 +88,9 @@ test("every kind of mistake, named from the walk, at every step of exercises of 
                   : removed.includes(given) ? "used"
                   : step.choices.includes(given) ? "not-lowest"
                   : given < 1 || given > n ? "not-a-vertex" : "other";
-            assert.equal(kind, expected, `${direction} ${code} step ${k + 1}: ${given}`);
+            assert.equal(kind, expected, `${way} ${code} step ${k + 1}: ${given}`);
             assert.doesNotMatch(words.replace(/1 to \d+/, ""), new RegExp(`\\b${answer}\\b`), "the words never name the answer");
-            met[direction].add(kind);
+            met[way].add(kind);
           }
         });
       }
@@ -107,7 +107,7 @@ test("what a typed answer holds", () => {
 
 test("the exercise's edges in order, an address's exercise, and the seeds after one", () => {
   assert.deepEqual(edgeNames(exercise("encoding").walk), ["1–4", "2–4", "3–5", "4–5", "5–6", "6–7"]);
-  assert.deepEqual(exerciseIn("#practise=decoding,12,7"), { direction: "decoding", n: 12, seed: 7 });
+  assert.deepEqual(exerciseIn("#practise=decoding,12,7"), { kind: "decoding", n: 12, seed: 7 });
   assert.deepEqual(["#practise=encoding,3,7", "#practise=encoding,13,7"].map(exerciseIn), [null, null]);
   assert.deepEqual([seedAfter(5), seedAfter(2 ** 32 - 1), seedAfter(2 ** 32 - 2, 3)], [6, 0, 1]);
 });

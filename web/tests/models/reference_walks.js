@@ -24,5 +24,5 @@ export function codesOf(n, count, seed = 1) {
   return Array.from({ length: count }, () => Array.from({ length: n - 2 }, next));
 }
 
-// The exercise of `code` in `direction`, as the bridge gives it.
-export const exerciseOfCode = (code, direction, seed = 0) => ({ direction, n: code.length + 2, seed, code, walk: walkOfCode(code, direction) });
+// The exercise of `code` in `kind`, as the bridge gives it.
+export const exerciseOfCode = (code, kind, seed = 0) => ({ kind, n: code.length + 2, seed, code, walk: walkOfCode(code, kind) });

@@ -10,19 +10,19 @@ import { fileName, giftText, moodleXml } from "../../src/question_bank.js";
 import { exercisesOfSheet, sheetIn, sheetNumber } from "../../src/worksheet.js";
 import { exerciseOfCode } from "./reference_walks.js";
 
-const sheet = { direction: "decoding", n: 7, seed: 4294967294, count: 5, answers: true, mix: true, title: "Week 3" };
+const sheet = { kind: "decoding", n: 7, seed: 4294967294, count: 5, answers: true, mix: true, title: "Week 3" };
 const HOSTILE = "<b>Quiz</b> & ]]> {1:NUMERICAL:=3} ~=#: \\";
 
 test("a mixed sheet takes turns at the directions, grows to its size, and comes back from its link", () => {
   assert.deepEqual(exercisesOfSheet(sheet), [
-    { direction: "decoding", n: 4, seed: 4294967294 },
-    { direction: "encoding", n: 5, seed: 4294967295 },
-    { direction: "decoding", n: 6, seed: 0 },
-    { direction: "encoding", n: 6, seed: 1 },
-    { direction: "decoding", n: 7, seed: 2 },
+    { kind: "decoding", n: 4, seed: 4294967294 },
+    { kind: "encoding", n: 5, seed: 4294967295 },
+    { kind: "decoding", n: 6, seed: 0 },
+    { kind: "encoding", n: 6, seed: 1 },
+    { kind: "decoding", n: 7, seed: 2 },
   ]);
-  assert.deepEqual(exercisesOfSheet({ ...sheet, count: 1 }), [{ direction: "decoding", n: 7, seed: 4294967294 }]);
-  assert.deepEqual(exercisesOfSheet({ ...sheet, mix: false, count: 2 }).map(({ direction, n }) => [direction, n]), [["decoding", 7], ["decoding", 7]]);
+  assert.deepEqual(exercisesOfSheet({ ...sheet, count: 1 }), [{ kind: "decoding", n: 7, seed: 4294967294 }]);
+  assert.deepEqual(exercisesOfSheet({ ...sheet, mix: false, count: 2 }).map(({ kind, n }) => [kind, n]), [["decoding", 7], ["decoding", 7]]);
   for (const title of ["", "Week 3", HOSTILE, "a,b%20c\nnext"]) {
     assert.deepEqual(sheetIn(worksheetFragment({ ...sheet, title })), { ...sheet, title });
   }
@@ -37,7 +37,7 @@ test("a sheet's number is the same with or without its key, and tells one sheet 
   const number = sheetNumber(sheet);
   assert.match(number, /^[ACDEFGHJKLMNPQRTUVWXY34679]{4}$/);
   assert.equal(sheetNumber({ ...sheet, answers: false }), number);
-  const others = [{ seed: 1 }, { count: 6 }, { mix: false }, { n: 8 }, { direction: "encoding" }, { title: "Week 4" }];
+  const others = [{ seed: 1 }, { count: 6 }, { mix: false }, { n: 8 }, { kind: "encoding" }, { title: "Week 4" }];
   assert.equal(new Set(others.map((other) => sheetNumber({ ...sheet, ...other })).concat(number)).size, others.length + 1);
 });
 

@@ -5,7 +5,7 @@ for (const vertex of exercise.querySelectorAll(".practice-drawing [data-vertex][
 }
 Object.values(marks).forEach((vertices) => vertices.sort((a, b) => a - b));
 const summary = exercise.querySelector("[data-summary]");
-return {direction: exercise.dataset.direction, n: exercise.dataset.n, seed: exercise.dataset.seed,
+return {direction: exercise.dataset.kind, n: exercise.dataset.n, seed: exercise.dataset.seed,
         code: exercise.querySelector("[data-code]")?.textContent ?? null,
         results: [...exercise.querySelectorAll(".practice-steps [data-step]")]
           .map((step) => step.dataset.result ?? ""),
