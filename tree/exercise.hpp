@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "tree/decoding.hpp"
 
@@ -29,5 +30,27 @@ enum class Direction { kEncoding, kDecoding };
 // labelled trees. The decoding draws from a stream of its own and never gives the code the
 // encoding gives for the same seed, so that an exercise's answer is never another's question.
 CodeArray exerciseCode(Vertex n, std::uint64_t seed, Direction direction);
+
+// What an exercise on a code asks, beside the code of its tree: the kind's own numbers.
+enum class CodeFact { kLeaves, kDegree, kCount, kCodeOf };
+
+// The second form some kinds have: counting all trees or those with given degrees; whether a
+// list is the tree's code, or which entry of a nearly right one is wrong.
+enum class Question { kAll, kDegrees, kWhether, kWhich };
+
+struct FactExercise {
+  CodeArray code;  // the tree's
+  Question question = Question::kAll;
+  Vertex vertex = 0;            // kDegree: the vertex asked about
+  std::vector<Vertex> degrees;  // kCount with kDegrees: index v vertex v's
+  CodeArray list;               // kCodeOf: the list to judge, a code array
+  std::vector<Vertex> leaves;   // kLeaves: the answer, lowest first
+  std::uint64_t answer = 0;     // kDegree and kCount: the number; kCodeOf: 1 for yes, 0 for no,
+                                // or the place of the wrong entry, from 1
+};
+
+// The exercise of `seed` on n vertices (n >= 4) of the kind given, each kind drawn from a part
+// of the generator's stream of its own.
+FactExercise factExercise(Vertex n, std::uint64_t seed, CodeFact kind);
 
 }  // namespace pruefer

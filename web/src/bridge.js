@@ -9,6 +9,9 @@ import contract from "./contract.json" with { type: "json" };
 // The sizes of the practice's exercises, in vertices: { fewest, most }.
 export const EXERCISE_SIZES = contract.exercises;
 
+// The kinds of the practice's exercises: the two walks, then what a code tells.
+export const KINDS = contract.kinds;
+
 // What follows a matrix, by the number the program hands: "encoding" or "decoding", the walk of
 // that coding, or "not-a-tree", the edges of a graph that is no tree.
 const PICTURES = contract.pictures;
@@ -61,8 +64,29 @@ export function startProgram(create, page, printErr) {
 
 const ROOM = 512; // numbers an exercise of the most vertices takes, with room to spare
 
-// The exercises of a started exercises module: exercise(kind, n, seed) gives the exercise
-// of `seed` on n vertices, { kind, n, seed, code, walk }, its walk that of `kind`.
+// What an exercise on what a code tells asks, from the numbers of its kind: the answer, and
+// for a kind with two forms the question; the vertex asked about, the degrees or the list.
+function factOf(kind, own) {
+  switch (kind) {
+    case "leaves":
+      return { answer: [...own] };
+    case "degree":
+      return { vertex: own[0], answer: own[1] };
+    case "count": {
+      const answer = own[1] * 2 ** 32 + (own[2] >>> 0);
+      return own[0] === 0 ? { question: "all", answer } : { question: "degrees", answer, degrees: [...own.subarray(3)] };
+    }
+    default: {
+      const list = [...own.subarray(2)];
+      return own[0] === 0 ? { question: "whether", list, answer: own[1] === 1 ? "yes" : "no" } : { question: "which", list, answer: own[1] };
+    }
+  }
+}
+
+// The exercises of a started exercises module: exercise(kind, n, seed) gives the exercise of
+// `seed` on n vertices, { kind, n, seed, code, walk }: the code of its tree, and the walk of
+// `kind` for a walk, or the decoding's; an exercise on what a code tells has its fact's too
+// (factOf).
 export function exercisesOf(core) {
   return {
     exercise(kind, n, seed) {
@@ -70,8 +94,11 @@ export function exercisesOf(core) {
       try {
         const count = core._practiceExercise(n, seed, contract.kinds.indexOf(kind), at, ROOM);
         const numbers = core.HEAP32.slice(at >> 2, (at >> 2) + count);
-        const walk = walkOf(numbers.subarray(n - 2), kind);
-        return { kind, n, seed, code: [...numbers.subarray(0, n - 2)], walk };
+        const ownCount = numbers[n - 2];
+        const own = numbers.subarray(n - 1, n - 1 + ownCount);
+        const walk = walkOf(numbers.subarray(n - 1 + ownCount), kind === "encoding" ? "encoding" : "decoding");
+        const exercise = { kind, n, seed, code: [...numbers.subarray(0, n - 2)], walk };
+        return kind === "encoding" || kind === "decoding" ? exercise : { ...exercise, ...factOf(kind, own) };
       } finally {
         core._free(at);
       }

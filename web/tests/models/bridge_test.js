@@ -3,6 +3,7 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
 
+import contract from "../../src/contract.json" with { type: "json" };
 import { EXERCISE_SIZES, exercisesOf, pictureOf, startProgram, walkOf } from "../../src/bridge.js";
 
 test("a walk's numbers: each step's lowest, entry and choices, then the edge left over", () => {
@@ -35,25 +36,36 @@ test("every call the program makes reaches the page as plain values", async () =
   assert.deepEqual(heard[5], ["matrixShown", 3, 60, { edges: [[1, 2]] }]);
 });
 
-test("an exercise read out of the module's memory, which is freed again", () => {
+test("an exercise of each kind read out of the module's memory, which is freed again", () => {
   const memory = new Int32Array(1024);
   const taken = [];
-  const core = {
-    HEAP32: memory,
-    _malloc: (bytes) => taken.push(bytes) && 64,
-    _free: (at) => taken.push(-at),
-    // The code 3 3 of the tree 1-3 2-3 3-4, then its walk.
-    _practiceExercise(n, seed, kind, at, room) {
-      const numbers = [3, 3, 1, 3, 2, 1, 2, 2, 3, 1, 2, 3, 4];
-      assert.ok(room >= numbers.length && n === 4 && seed === 9 && kind === 1);
-      memory.set(numbers, at >> 2);
-      return numbers.length;
-    },
-  };
-  const exercise = exercisesOf(core).exercise("decoding", 4, 9);
-  assert.deepEqual(exercise.code, [3, 3]);
-  assert.deepEqual(exercise.walk.steps.map((step) => step.lowest), [1, 2]);
-  assert.deepEqual(exercise.walk.last, [3, 4]);
-  assert.deepEqual(taken, [taken[0], -64]);
+  // The code 3 3 of the tree 1-3 2-3 3-4, the numbers of the kind's own, then the walk.
+  const walk = [1, 3, 2, 1, 2, 2, 3, 1, 2, 3, 4];
+  const cases = [
+    ["decoding", [], {}],
+    ["leaves", [1, 2, 4], { answer: [1, 2, 4] }],
+    ["degree", [3, 3], { vertex: 3, answer: 3 }],
+    ["count", [0, 14, 1787822080], { question: "all", answer: 61917364224 }],
+    ["count", [1, 0, 1, 1, 1, 3, 1], { question: "degrees", answer: 1, degrees: [1, 1, 3, 1] }],
+    ["code-of", [0, 0, 3, 4], { question: "whether", list: [3, 4], answer: "no" }],
+    ["code-of", [1, 2, 3, 4], { question: "which", list: [3, 4], answer: 2 }],
+  ];
+  for (const [kind, own, fact] of cases) {
+    const core = {
+      HEAP32: memory,
+      _malloc: (bytes) => taken.push(bytes) && 64,
+      _free: (at) => taken.push(-at),
+      _practiceExercise(n, seed, number, at, room) {
+        const numbers = [3, 3, own.length, ...own, ...walk];
+        assert.ok(room >= numbers.length && n === 4 && seed === 9 && number === contract.kinds.indexOf(kind));
+        memory.set(numbers, at >> 2);
+        return numbers.length;
+      },
+    };
+    const { code, walk: read, ...rest } = exercisesOf(core).exercise(kind, 4, 9);
+    assert.deepEqual([code, read.coding, read.steps.map((step) => step.lowest), read.last], [[3, 3], "decoding", [1, 2], [3, 4]]);
+    assert.deepEqual(rest, { kind, n: 4, seed: 9, ...fact });
+  }
+  assert.deepEqual(taken.filter((each) => each < 0), Array(cases.length).fill(-64));
   assert.deepEqual(EXERCISE_SIZES, { fewest: 4, most: 12 });
 });
