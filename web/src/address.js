@@ -11,7 +11,7 @@
 
 const KEY = "#typed=";
 const MARK = /^&figure=([1-9][0-9]{0,5})&step=([0-9]{1,3}|last)(&practise=.*)?$/;
-const PRACTICE = /(?:^#|&)practise=(encoding|decoding),([0-9]{1,2}),([0-9]{1,10})$/;
+const PRACTICE = /(?:^#|&)practise=([a-z-]{1,20}),([0-9]{1,2}),([0-9]{1,10})$/;
 const LAST_SEED = 2 ** 32 - 1;
 
 // The address fragment that holds `typed`, all the text sent so far, `at`, the figure and the
@@ -27,27 +27,28 @@ export function fragmentOf(typed, at = null, practice = null) {
 }
 
 // The practice's exercise a fragment names ({ kind, n, seed }), or null, where it names
-// none or one out of range: from `fewest` to `most` vertices, and a seed of 32 bits.
-export function practiceIn(fragment, fewest, most) {
+// none or one out of range: one of `kinds`, from `fewest` to `most` vertices, and a seed of 32
+// bits.
+export function practiceIn(fragment, { kinds, fewest, most }) {
   const found = PRACTICE.exec(fragment);
   if (!found) {
     return null;
   }
   const [n, seed] = [Number(found[2]), Number(found[3])];
-  return n >= fewest && n <= most && seed <= LAST_SEED ? { kind: found[1], n, seed } : null;
+  return kinds.includes(found[1]) && n >= fewest && n <= most && seed <= LAST_SEED ? { kind: found[1], n, seed } : null;
 }
 
-const WORKSHEET = /^#worksheet=(encoding|decoding),([0-9]{1,2}),([0-9]{1,10}),([0-9]{1,3}),([01]),([01]),(.*)$/;
+const WORKSHEET = /^#worksheet=([a-z-]{1,20}),([0-9]{1,2}),([0-9]{1,10}),([0-9]{1,3}),([01]),([01]),(.*)$/;
 
 // The address fragment of a worksheet ({ kind, n, seed, count, answers, mix, title }).
 export function worksheetFragment({ kind, n, seed, count, answers, mix, title }) {
   return `#worksheet=${kind},${n},${seed},${count},${Number(answers)},${Number(mix)},${encodeURIComponent(title)}`;
 }
 
-// The worksheet a fragment names, or null, where it names none or one out of range: from
-// `fewest` to `most` vertices, from 1 to `count` exercises, a seed of 32 bits, and a title of at
-// most `title` characters.
-export function worksheetIn(fragment, fewest, most, limits) {
+// The worksheet a fragment names, or null, where it names none or one out of range: one of
+// `kinds`, from `fewest` to `most` vertices, from 1 to `count` exercises, a seed of 32 bits, and
+// a title of at most `title` characters.
+export function worksheetIn(fragment, limits) {
   const found = WORKSHEET.exec(fragment);
   if (!found) {
     return null;
@@ -59,7 +60,8 @@ export function worksheetIn(fragment, fewest, most, limits) {
   } catch {
     return null;
   }
-  const fits = n >= fewest && n <= most && seed <= LAST_SEED && count >= 1 && count <= limits.count && title.length <= limits.title;
+  const fits = limits.kinds.includes(found[1]) && n >= limits.fewest && n <= limits.most && seed <= LAST_SEED && count >= 1 &&
+    count <= limits.count && title.length <= limits.title;
   return fits ? { kind: found[1], n, seed, count, answers: found[5] === "1", mix: found[6] === "1", title } : null;
 }
 

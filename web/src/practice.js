@@ -3,7 +3,7 @@
 // walk }, drawn by the coding core from its seed (bridge.js); this module holds its rules and
 // touches no document.
 
-import { EXERCISE_SIZES } from "./bridge.js";
+import { EXERCISE_SIZES, KINDS } from "./bridge.js";
 import { practiceIn } from "./address.js";
 import { edgesOf } from "./walk.js";
 import { edgeName, listed } from "./words.js";
@@ -14,7 +14,7 @@ export const USUAL_SIZE = 7; // vertices of the exercise the page opens with
 export const SIZES = Array.from({ length: EXERCISE_SIZES.most - EXERCISE_SIZES.fewest + 1 }, (_, k) => EXERCISE_SIZES.fewest + k);
 
 // The exercise an address names ({ kind, n, seed }), or null.
-export const exerciseIn = (fragment) => practiceIn(fragment, EXERCISE_SIZES.fewest, EXERCISE_SIZES.most);
+export const exerciseIn = (fragment) => practiceIn(fragment, { kinds: KINDS, ...EXERCISE_SIZES });
 
 // The seed k exercises after `seed`, the seeds running round through 32 bits.
 export const seedAfter = (seed, k = 1) => (seed + k) % 2 ** 32;
@@ -227,6 +227,9 @@ export const edgeNames = (walk) =>
     .sort((a, b) => a[0] - b[0] || a[1] - b[1])
     .map(([a, b]) => edgeName(a, b));
 
+// The edges of the exercise's tree as its element's data names them: "1-4 2-4".
+export const edgesAsData = (walk) => edgeNames(walk).map((name) => name.replace("–", "-")).join(" ");
+
 // The edges of the exercise's tree found before step k, lower end first, as the decoding's
 // drawing shows them: all of them once the exercise is done.
 export const edgesFound = (walk, k) => edgesOf(walk, k).map(([a, b]) => [Math.min(a, b), Math.max(a, b)]);
@@ -234,9 +237,9 @@ export const edgesFound = (walk, k) => edgesOf(walk, k).map(([a, b]) => [Math.mi
 // An exercise as it is worked: the step reached (k, from 0), the hint level shown at it (0 to 3),
 // and the counts the summary gives.
 export class Work {
-  constructor(exercise) {
+  constructor(exercise, total = stepsOf(exercise)) {
     this.exercise = exercise;
-    this.total = stepsOf(exercise);
+    this.total = total;
     this.k = 0;
     this.level = 0;
     this.missed = false; // whether step k has had a wrong answer
@@ -307,17 +310,23 @@ export class Work {
   summary() {
     const hints = this.hints === 1 ? "1 hint" : `${this.hints} hints`;
     const shown = this.answersShown === 0 ? "" : this.answersShown === this.hints ? ", showing the answer" : `, ${this.answersShown} of them showing the answer`;
-    return `Done: ${this.rightFirstTime} of ${this.total} steps right at the first try, with ${hints}${shown}.`;
+    const right = this.total === 1 ? (this.rightFirstTime === 1 ? "right" : "not right") : `${this.rightFirstTime} of ${this.total} steps right`;
+    return `Done: ${right} at the first try, with ${hints}${shown}.`;
+  }
+
+  // Each kind of mistake this exercise can meet, in words.
+  mistakeWords() {
+    return MISTAKES[this.exercise.kind];
   }
 
   // The steps that needed a hint or had a mistake, each in words: "Step 2: the lowest leaf itself,
   // not its neighbour; 2 hints".
   review() {
-    const words = MISTAKES[this.exercise.kind];
+    const words = this.mistakeWords();
     return this.help.filter(Boolean).map(({ step, hints, kinds }) => {
       const said = kinds.map((kind) => words[kind]);
       if (hints > 0) said.push(hints === 3 ? "the answer shown" : hints === 1 ? "1 hint" : `${hints} hints`);
-      return `Step ${step}: ${said.join("; ")}`;
+      return `${this.total === 1 ? "The answer" : `Step ${step}`}: ${said.join("; ")}`;
     });
   }
 
@@ -329,7 +338,7 @@ export class Work {
       return "";
     }
     const most = Math.max(...counts.values());
-    const kinds = [...counts].filter(([, count]) => count === most).map(([kind]) => MISTAKES[this.exercise.kind][kind]);
+    const kinds = [...counts].filter(([, count]) => count === most).map(([kind]) => this.mistakeWords()[kind]);
     return `Met most often: ${kinds.join("; ")}${most > 1 ? ` (${most} times)` : ""}.`;
   }
 

@@ -4,6 +4,7 @@
 // general feedback and the practice's three levels of hint. Touches no document.
 
 import { answersOf, foundAt, hintsOfExercise, stepText, stepsOf, taskOf } from "./practice.js";
+import { FACTS, factFeedback, factHint, factNumbers, factTask } from "./facts.js";
 import { titleOf } from "./worksheet.js";
 
 // Text as HTML shows it, every character plain: markup and entities are shown, not read.
@@ -21,8 +22,18 @@ const gift = (text) => text.replace(/[\\~=#{}:]/g, (mark) => `\\${mark}`);
 // The name of a sheet's question k (from 0).
 const nameOf = (sheet, number, k) => `${titleOf(sheet)}, sheet ${number}, exercise ${k + 1}`;
 
-// The walk, a sentence per step, as HTML.
+const isFact = (exercise) => FACTS.includes(exercise.kind);
+
+// What an exercise asks, and the numbers that answer it.
+const taskIn = (exercise) => (isFact(exercise) ? factTask(exercise) : taskOf(exercise));
+const numbersOf = (exercise) => (isFact(exercise) ? factNumbers(exercise) : answersOf(exercise));
+const hintsIn = (exercise) => (isFact(exercise) ? [1, 2, 3].map((level) => factHint(exercise, level)) : hintsOfExercise(exercise));
+
+// The general feedback, as HTML: the walk, a sentence per step, or the rule and the answer.
 function walkHtml(exercise) {
+  if (isFact(exercise)) {
+    return factFeedback(exercise).map((line) => `<p>${html(line)}</p>`).join("");
+  }
   const steps = Array.from({ length: stepsOf(exercise) }, (_, k) => {
     const said = foundAt(exercise, k);
     return `<li>${html(said[0].toUpperCase() + said.slice(1))}</li>`;
@@ -36,6 +47,9 @@ const blank = (value) => `{1:NUMERICAL:=${value}:0}`;
 // The blanks of an exercise, each on a line of its own: one per entry of the code, or one per
 // entry for the vertex it is joined to and two for the edge left over, lower end first.
 function clozeBlanks(exercise) {
+  if (isFact(exercise)) {
+    return factBlanks(exercise);
+  }
   const answers = answersOf(exercise);
   const lines = Array.from({ length: stepsOf(exercise) }, (_, k) => {
     const last = exercise.kind === "decoding" && k === exercise.walk.steps.length;
@@ -46,9 +60,20 @@ function clozeBlanks(exercise) {
   return `${how}<ol>${lines.join("")}</ol>`;
 }
 
+// The blanks of an exercise on what a code tells: one per leaf, lowest first; one for a degree,
+// a count or a place; or a choice of yes and no.
+function factBlanks(exercise) {
+  if (exercise.question === "whether") {
+    return `<p>${exercise.answer === "yes" ? "{1:MULTICHOICE:=yes~no}" : "{1:MULTICHOICE:yes~=no}"}</p>`;
+  }
+  const numbers = factNumbers(exercise);
+  const label = exercise.kind === "leaves" ? "The leaves, lowest first:" : "Your answer:";
+  return `<p>${label} ${numbers.map(blank).join(" ")}</p>`;
+}
+
 function moodleQuestion(sheet, number, exercise, k) {
-  const text = `<p>${clozeText(taskOf(exercise))}</p>${clozeBlanks(exercise)}`;
-  const hints = hintsOfExercise(exercise).map((hint) => `    <hint format="html"><text>${xml(`<p>${html(hint)}</p>`)}</text></hint>`);
+  const text = `<p>${clozeText(taskIn(exercise))}</p>${clozeBlanks(exercise)}`;
+  const hints = hintsIn(exercise).map((hint) => `    <hint format="html"><text>${xml(`<p>${html(hint)}</p>`)}</text></hint>`);
   return [
     '  <question type="cloze">',
     `    <name><text>${xml(nameOf(sheet, number, k))}</text></name>`,
@@ -78,18 +103,27 @@ export function moodleXml(sheet, number, exercises) {
 }
 
 // The answers a GIFT question takes: the numbers with blanks, with commas, or with both.
-const giftAnswers = (numbers) => [numbers.join(" "), numbers.join(","), numbers.join(", ")].map((text) => `=${gift(text)}`);
+const giftAnswers = (numbers) => [...new Set([numbers.join(" "), numbers.join(","), numbers.join(", ")])].map((text) => `=${gift(text)}`);
+
+// How a GIFT question asks its answer typed.
+const HOW = {
+  encoding: "Type the code's entries in order, separated by blanks or commas.",
+  decoding: "Type, in order, the vertex each entry is joined to, then the two vertices of the edge left over, lower first, separated by blanks or commas.",
+  leaves: "Type the leaves, lowest first, separated by blanks or commas.",
+  degree: "Type one number.",
+  count: "Type the number, its digits alone.",
+  "code-of": "Type the place of the wrong entry, counting from 1.",
+};
 
 function giftQuestion(sheet, number, exercise, k) {
-  const how =
-    exercise.kind === "encoding"
-      ? "Type the code's entries in order, separated by blanks or commas."
-      : "Type, in order, the vertex each entry is joined to, then the two vertices of the edge left over, lower first, separated by blanks or commas.";
-  const [rule, where, answer] = hintsOfExercise(exercise);
-  const feedback = `${walkHtml(exercise)}<p>${html(rule)}</p><p>${html(where)}</p><p>${html(answer)}</p>`;
+  const [rule, where, answer] = hintsIn(exercise);
+  const hints = `<p>${html(rule)}</p><p>${html(where)}</p><p>${html(answer)}</p>`;
+  const feedback = isFact(exercise) ? hints : `${walkHtml(exercise)}${hints}`;
+  const how = exercise.question === "whether" ? "Type yes or no." : HOW[exercise.kind];
+  const accepted = exercise.question === "whether" ? [`=${exercise.answer}`] : giftAnswers(numbersOf(exercise));
   return [
-    `::${gift(nameOf(sheet, number, k))}::[html]${gift(`<p>${html(taskOf(exercise))}</p><p>${html(how)}</p>`)}{`,
-    ...giftAnswers(answersOf(exercise)).map((each) => `  ${each}`),
+    `::${gift(nameOf(sheet, number, k))}::[html]${gift(`<p>${html(taskIn(exercise))}</p><p>${html(how)}</p>`)}{`,
+    ...accepted.map((each) => `  ${each}`),
     `  ####${gift(feedback)}`,
     "}",
   ].join("\n");

@@ -4,7 +4,8 @@
 // worksheet.js's and practice.js's; the files are question_bank.js's.
 
 import { drawCircle, drawUnlabelledTree } from "./drawing.js";
-import { answersOf, edgeNames, freshSeed, stepText, stepsOf, taskOf } from "./practice.js";
+import { answersOf, edgeNames, edgesAsData, freshSeed, stepText, stepsOf, taskOf } from "./practice.js";
+import { FACTS, answerText, factData, factTask } from "./facts.js";
 import { SHEET_MOST, exercisesOfSheet, sheetIn, sheetNumber, titleOf } from "./worksheet.js";
 import { fileName, giftText, moodleXml } from "./question_bank.js";
 import { worksheetFragment } from "./address.js";
@@ -16,8 +17,8 @@ const CIRCLE_GAP = 24; // between the numbered circles of a tree to find, room t
 // The data a sheet's exercise carries for a reader and a test: its question as printed.
 function exerciseData(exercise, k) {
   const { kind, n, code, walk } = exercise;
-  const question = kind === "encoding" ? { "data-edges": edgeNames(walk).map((name) => name.replace("–", "-")).join(" ") } : { "data-code": code.join(" ") };
-  return { "data-sheet-exercise": k + 1, "data-direction": kind, "data-n": n, ...question };
+  const question = kind === "encoding" ? { "data-edges": edgesAsData(walk) } : { "data-code": code.join(" ") };
+  return { "data-sheet-exercise": k + 1, "data-kind": kind, "data-direction": kind, "data-n": n, ...question };
 }
 
 // Room to write the code: a box per entry, numbered beneath.
@@ -42,7 +43,24 @@ function stepLines(exercise) {
   return lines;
 }
 
+// An exercise on what a code tells: its question, the tree to judge a list against, and a line
+// for the answer.
+function sheetFact(exercise, k) {
+  const item = cell("li", "", { "data-sheet-exercise": k + 1, "data-kind": exercise.kind, "data-n": exercise.n, ...factData(exercise) });
+  item.append(cell("p", factTask(exercise), { class: "question" }));
+  if (exercise.kind === "code-of") {
+    item.append(drawUnlabelledTree(exercise.n, exercise.walk));
+  }
+  const line = cell("p", "Answer:", { class: "fact-answer" });
+  line.append(cell("span", "", { class: "write-in" }));
+  item.append(line);
+  return item;
+}
+
 function sheetExercise(exercise, k) {
+  if (FACTS.includes(exercise.kind)) {
+    return sheetFact(exercise, k);
+  }
   const item = cell("li", "", exerciseData(exercise, k));
   item.append(cell("p", taskOf(exercise), { class: "question" }));
   if (exercise.kind === "encoding") {
@@ -74,6 +92,10 @@ function studentSheet(sheet, number, exercises) {
 // the tree drawn small.
 function keyEntry(exercise, k) {
   const item = cell("li", "", { "data-key-exercise": k + 1 });
+  if (FACTS.includes(exercise.kind)) {
+    item.append(cell("p", `Answer: ${exercise.question === "which" ? `entry ${exercise.answer}` : answerText(exercise)}`));
+    return item;
+  }
   if (exercise.kind === "encoding") {
     item.append(cell("p", `Code: ${exercise.code.join(" ")}`));
     return item;

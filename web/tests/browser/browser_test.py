@@ -15,6 +15,7 @@ A FEATURE is one of console, walk, practice, printing, accessibility and address
 of its own (ctest -R browser.practice). The scripts that run in the page are in checks/.
 """
 import base64
+import json
 import pathlib
 import random
 import re
@@ -32,7 +33,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 from headless import PASTE, serve, start_browser
-from worked import answers_of, code_of_tree, file_of, gift_questions, moodle_questions, sheet_answers
+from worked import answers_of, code_of_tree, fact_answer, file_of, gift_questions, moodle_questions, sheet_answers
 
 CHECKS = pathlib.Path(__file__).parent / "checks"
 
@@ -60,6 +61,9 @@ PROMPT_IN_VIEW = script("prompt_in_view")
 # Every drawing's faults: anything outside the picture, labels over labels or over vertices
 # that are not their edge's, and edges through vertices that are not their ends.
 DRAWING_FAULTS = script("drawing_faults")
+
+# The kinds of exercise, as the page and the program agree on them.
+KINDS = json.loads(pathlib.Path(__file__).parent.joinpath("../../src/contract.json").read_text())["kinds"]
 
 # Counts the characters that enter live regions from now on.
 COUNT_LIVE = script("count_live")
@@ -747,6 +751,58 @@ def check_practice(driver, url, axe, size, shots):
     driver.execute_script(axe)
     for violation in driver.execute_async_script(RUN_AXE):
         check(False, f"{size}, practice: {violation}")
+# Exercises on what a code tells, one of each kind and form, each answered wrong then right by
+# keyboard: its kind, seed, and the kind of mistake its wrong answer makes, by the answer.
+FACT_CASES = [("leaves", 1, "in-code"), ("degree", 1, "one-too-low"), ("count", 1, "all-trees"), ("count", 5, "n-to-the-n"),
+              ("code-of", 1, "right-entry"), ("code-of", 2, None)]
+
+
+def wrong_fact(exercise, answer):
+    """A wrong answer to an exercise on what a code tells, of the kind a learner gives: a vertex
+    of the code among the leaves, a degree without its one more, all trees or n^n for a count,
+    a right entry for the wrong one, or the other word."""
+    n, kind = int(exercise["n"]), exercise["kind"]
+    if kind == "leaves":
+        return " ".join(map(str, answer + [int(exercise["code"].split()[0])]))
+    if kind == "degree":
+        return str(answer - 1)
+    if kind == "count":
+        return str(n ** (n - 2) if exercise["question"] == "degrees" else n ** n)
+    if exercise["question"] == "which":
+        return "1" if answer != 1 else "2"
+    return "no" if answer == "yes" else "yes"
+
+
+def check_facts(driver, url, size, shots):
+    """One exercise of each kind on what a code tells worked by keyboard, wrong and then right:
+    what it shows, the wrong answer's kind of mistake and its words, which never give the
+    answer, the hint, and the summary."""
+    for kind, seed, mistake in FACT_CASES:
+        driver.get(f"{url}#practise={kind},7,{seed}")
+        driver.execute_script("localStorage.clear()")
+        driver.refresh()
+        settled(driver)
+        exercise = driver.execute_script("return {...document.querySelector('#practise [data-exercise]').dataset}")
+        answer = fact_answer(exercise)
+        wrong = wrong_fact(exercise, answer)
+        field = driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]")
+        field.send_keys(wrong + Keys.ENTER)
+        now = driver.execute_script(PRACTICE)
+        told = str(answer) if isinstance(answer, int) and answer > 9 else None
+        # A list taken for the code is wrong in one of three ways, whichever this one is.
+        expected = mistake or ("is-code" if answer == "yes" else next(
+            (each for each in ("leaf-in-list", "degree-count", "order") if each in now["mistakes"]), "a list's mistake"))
+        check(exercise["kind"] == kind and exercise["seed"] == str(seed) and now["results"] == ["wrong"]
+              and now["mistakes"] == [expected] and now["level"] == "1" and (told is None or told not in now["said"]),
+              f"{size}: {kind} {seed}, answered {wrong}: {now['mistakes']} {now['said']!r}")
+        driver.save_screenshot(str(shots / f"{size}-practise-{kind}-{seed}-wrong.png"))
+        right = {list: lambda a: ", ".join(map(str, a)), int: str, str: str}[type(answer)](answer)
+        driver.find_element(By.CSS_SELECTOR, "#practise input[data-answer]").send_keys(right + Keys.ENTER)
+        now = driver.execute_script(PRACTICE)
+        check(now["results"] == ["right"] and now["summary"] and now["summary"][:2] == ["0", "1"]
+              and now["focus"] == "Another exercise", f"{size}: {kind} {seed}, answered {right}: {now['summary']}")
+
+
 def check_practice_on_one_screen(driver, url, size, shots):
     """A 12-vertex exercise answered wrong at every step, both ways: the drawing, the step, its
     box, the verdict and the hint in view together on a laptop, and on a phone the box, the
@@ -845,7 +901,11 @@ def check_practice_links(driver, url, shots):
 # Worksheets a teacher makes, each printed and checked page by page: its direction, size,
 # whether mixed and with a key, and the fewest exercises each full page of the student's holds.
 SHEETS = [("encoding", 7, False, True, 4), ("decoding", 7, False, True, 4), ("encoding", 12, False, False, 2),
-          ("decoding", 12, False, True, 2), ("encoding", 12, True, True, 2)]
+          ("decoding", 12, False, True, 2), ("encoding", 12, True, True, 2), ("degree", 7, True, True, 4)]
+
+# How each exercise of a sheet begins and ends, as printed.
+QUESTION_STARTS = re.compile(r"\b\d+\. (?:Find the|Which vertices|How many|Is \d|The list)")
+QUESTION_ENDS = ("Its code:", "The edge left over:", "Answer:")
 HOSTILE_TITLE = "<b>Week 3</b> & ]]> {1:NUMERICAL:=3} ~=#: \\"
 WORKSHEET = script("worksheet")
 
@@ -874,35 +934,37 @@ def check_sheet_pages(pages, shown, answers, fewest, what, title):
     keys = [k for k, page in enumerate(pages) if page.startswith("Answers")]
     student = pages[:keys[0]] if keys else pages
     count = len(shown["exercises"])
-    asked = [page.count("Find the") for page in student]
+    asked = [len(QUESTION_STARTS.findall(page)) for page in student]
     check(sum(asked) == count and all(each >= fewest for each in asked[:-1]),
           f"{what}: {count} exercises, at least {fewest} to each full page: {asked}")
-    check(all(page.count("Find the") == page.count("Its code:") + page.count("The edge left over:") for page in student),
+    check(all(len(QUESTION_STARTS.findall(page)) == sum(page.count(end) for end in QUESTION_ENDS) for page in student),
           f"{what}: no exercise is split across pages")
     check(student and f"Sheet {shown['sheet']}" in student[0] and all(
         word in student[0] for word in ("Name", "Date", "Class")), f"{what}: the sheet's title, number and lines")
     untitled = [page.replace(" ".join(title.split()), "") for page in student]
-    check(not any(word in page for page in untitled for word in ("Answers", "Code:", "Edges:", "seed", "#", "=")),
+    check(not any(word in page for page in untitled for word in ("Answers", "Code:", "Edges:", "seed", "#", "worksheet=", "practise=")),
           f"{what}: the student's pages hold no answer, seed or link")
     check(bool(keys) == answers and keys == list(range(len(student), len(pages))),
           f"{what}: the key on pages of its own after the sheet: {keys}")
     if keys:
         key = " ".join(pages[keys[0]:])
-        check(shown["sheet"] in pages[keys[0]] and key.count("Code:") + key.count("Edges:") == count
-              and "Find the" not in key, f"{what}: the key's number and an entry per exercise")
+        check(shown["sheet"] in pages[keys[0]] and key.count("Code:") + key.count("Edges:") + key.count("Answer:") == count
+              and not QUESTION_STARTS.search(key), f"{what}: the key's number and an entry per exercise")
 
 
 def check_question_banks(shown, title, what):
     """The files read back as a platform reads them: a question per exercise, each blank's and
     each accepted answer the walk worked out here, and the title plain text in each name."""
     worked = [sheet_answers(exercise) for exercise in shown["exercises"]]
+    chosen = [[fact_answer(each)] if each.get("question") == "whether" else [] for each in shown["exercises"]]
     moodle = moodle_questions(file_of(shown["moodle"][0]))
-    check([question["blanks"] for question in moodle] == worked and all(
+    check([question["blanks"] for question in moodle] == worked and [question["choices"] for question in moodle] == chosen and all(
         question["hints"] == 3 and question["feedback"] and question["name"].startswith(title) for question in moodle),
           f"{what}: the Moodle XML, a Cloze question per exercise: {moodle[:1]}")
     gift = gift_questions(file_of(shown["gift"][0]))
-    check([question["answers"] for question in gift] == [
-        [" ".join(map(str, each)), ",".join(map(str, each)), ", ".join(map(str, each))] for each in worked] and all(
+    accepted = [choice or list(dict.fromkeys(sep.join(map(str, each)) for sep in (" ", ",", ", ")))
+                for each, choice in zip(worked, chosen)]
+    check([question["answers"] for question in gift] == accepted and all(
         question["name"].startswith(title) for question in gift), f"{what}: the GIFT, a question per exercise: {gift[:1]}")
     check(shown["moodle"][1].endswith(f"sheet-{shown['sheet'].lower()}.xml") and shown["gift"][1].endswith(".gift.txt"),
           f"{what}: the files' names: {shown['moodle'][1]}, {shown['gift'][1]}")
@@ -920,8 +982,9 @@ def check_worksheets(driver, url, axe, shots):
         check(shown["title"] == title and not shown["markup"] and not shown["seeded"]
               and shown["key"] == (shown["sheet"] if answers else None), f"{what}: " + repr({k: shown[k] for k in ("title", "markup", "seeded", "key", "sheet")}))
         sizes = sorted({int(each["n"]) for each in shown["exercises"]})
-        check(not mix or ({each["direction"] for each in shown["exercises"]} == {"encoding", "decoding"}
-                          and sizes[0] == 4 and sizes[-1] == n), f"{what}: both directions and sizes 4 to {n}: {shown['exercises']}")
+        kinds = {each["kind"] for each in shown["exercises"]}
+        check(not mix or (kinds == ({"encoding", "decoding"} if direction in ("encoding", "decoding") else set(KINDS))
+                          and sizes[0] == 4 and sizes[-1] == n), f"{what}: the kinds in turn and sizes 4 to {n}: {kinds}")
         for paper in ("A4", "Letter"):
             name = f"worksheet-{direction}-{n}{'-mixed' if mix else ''}"
             check_sheet_pages(printed(driver, paper, shots, name), shown, answers, fewest, f"{what}, {paper}", title)
@@ -1094,7 +1157,8 @@ FEATURES = {
               lambda d, a, size: check_graphs_that_are_no_trees(d, a.url, size, a.shots)]),
     "practice": ([lambda d, a: check_practice_links(d, a.url, a.shots)],
                  [lambda d, a, size: check_practice(d, a.url, a.axe, size, a.shots),
-                  lambda d, a, size: check_practice_on_one_screen(d, a.url, size, a.shots)]),
+                  lambda d, a, size: check_practice_on_one_screen(d, a.url, size, a.shots),
+                  lambda d, a, size: check_facts(d, a.url, size, a.shots)]),
     "printing": ([lambda d, a: check_print(d, a.url, a.shots), lambda d, a: check_worksheets(d, a.url, a.axe, a.shots)], []),
     "accessibility": ([], [lambda d, a, size: check_accessible(d, a.url, a.axe, size, a.shots)]),
     "address": ([lambda d, a: check_hostile_address(d, a.url), lambda d, a: check_from_disk(d, a.site, a.readme)],

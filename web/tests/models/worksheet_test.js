@@ -5,7 +5,6 @@ import { test } from "node:test";
 import assert from "node:assert/strict";
 
 import { worksheetFragment } from "../../src/address.js";
-import { answersOf } from "../../src/practice.js";
 import { fileName, giftText, moodleXml } from "../../src/question_bank.js";
 import { exercisesOfSheet, sheetIn, sheetNumber } from "../../src/worksheet.js";
 import { exerciseOfCode } from "./reference_walks.js";
@@ -41,20 +40,23 @@ test("a sheet's number is the same with or without its key, and tells one sheet 
   assert.equal(new Set(others.map((other) => sheetNumber({ ...sheet, ...other })).concat(number)).size, others.length + 1);
 });
 
-// The exercises of a bank: both directions, the tree 1-4 2-4 3-5 4-5 5-6 6-7 and the code 2 2.
-const exercises = [exerciseOfCode([4, 4, 5, 5, 6], "encoding"), exerciseOfCode([2, 2], "decoding")];
+// The exercises of a bank: both directions, the tree 1-4 2-4 3-5 4-5 5-6 6-7 and the code 2 2;
+// the leaves of 2 2, and whether 2 1 is the code of that tree.
+const exercises = [exerciseOfCode([4, 4, 5, 5, 6], "encoding"), exerciseOfCode([2, 2], "decoding"),
+  { ...exerciseOfCode([2, 2], "decoding"), kind: "leaves", answer: [1, 3, 4] },
+  { ...exerciseOfCode([2, 2], "decoding"), kind: "code-of", question: "whether", list: [2, 1], answer: "no" }];
 const unescapeXml = (text) => text.replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&amp;/g, "&");
 
 test("the Moodle XML holds a Cloze question per exercise, a blank per answer, and the title only as text", () => {
   for (const title of ["Week 3", HOSTILE]) {
     const text = moodleXml({ ...sheet, title }, "K7Q2", exercises);
-    assert.equal(text.match(/<question type="cloze">/g).length, 2);
+    assert.equal(text.match(/<question type="cloze">/g).length, 4);
     const blanks = [...text.matchAll(/\{1:NUMERICAL:=([0-9]+):0\}/g)].map((found) => Number(found[1]));
-    assert.deepEqual(blanks, exercises.flatMap(answersOf));
-    assert.deepEqual(blanks, [4, 4, 5, 5, 6, 1, 3, 2, 4]);
+    assert.deepEqual(blanks, [4, 4, 5, 5, 6, 1, 3, 2, 4, 1, 3, 4]);
+    assert.deepEqual(text.match(/\{1:MULTICHOICE:[^}]*\}/g), ["{1:MULTICHOICE:yes~=no}"]);
     const names = [...text.matchAll(/<name><text>(.*?)<\/text><\/name>/g)].map((found) => unescapeXml(found[1]));
-    assert.deepEqual(names, [`${title}, sheet K7Q2, exercise 1`, `${title}, sheet K7Q2, exercise 2`]);
-    assert.equal(text.match(/<hint format="html">/g).length, 6);
+    assert.deepEqual(names, [1, 2, 3, 4].map((k) => `${title}, sheet K7Q2, exercise ${k}`));
+    assert.equal(text.match(/<hint format="html">/g).length, 12);
     assert.doesNotMatch(text.replace(/^<\?xml[^>]*>/, "").replace(/<\/?(quiz|question|name|text|questiontext|generalfeedback|penalty|hidden|hint|category)\b[^>]*>/g, ""), /[<>]|&(?!(amp|lt|gt|quot);)/);
   }
   assert.match(moodleXml(sheet, "K7Q2", exercises), /Showing the answer: the code is 4 4 5 5 6\./);
@@ -63,10 +65,11 @@ test("the Moodle XML holds a Cloze question per exercise, a blank per answer, an
 test("the GIFT holds a question per exercise, its answers with blanks or commas, the title escaped", () => {
   const text = giftText({ ...sheet, title: HOSTILE }, "K7Q2", exercises);
   const questions = text.split("\n\n").filter((part) => part.startsWith("::"));
-  assert.equal(questions.length, 2);
+  assert.equal(questions.length, 4);
   const unescaped = (part) => part.replace(/\\(.)/g, "$1");
   assert.equal(unescaped(questions[0].split("::")[1]), `${HOSTILE}, sheet K7Q2, exercise 1`);
   assert.deepEqual(questions[1].match(/^ {2}=.*$/gm), ["  =1 3 2 4", "  =1,3,2,4", "  =1, 3, 2, 4"]);
+  assert.deepEqual(questions[3].match(/^ {2}=.*$/gm), ["  =no"]);
   for (const question of questions) {
     // Every brace, colon, equals sign, hash and tilde of a question's text is escaped but the
     // answers' own marks.

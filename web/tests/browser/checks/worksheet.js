@@ -6,7 +6,7 @@ const link = (kind) => document.querySelector(`[data-download=${kind}]`);
 return {sheet: sheet?.dataset.sheet ?? null, title: sheet?.querySelector("h3").textContent,
         markup: sheet?.querySelector("h3 *") !== null,
         exercises: [...(sheet?.querySelectorAll("[data-sheet-exercise]") ?? [])].map((item) =>
-          ({direction: item.dataset.direction, n: item.dataset.n, code: item.dataset.code, edges: item.dataset.edges})),
+          ({...item.dataset})),
         key: key?.dataset.sheet ?? null, keyText: key?.textContent ?? "",
         seeded: sheet !== null && /seed|practise=|#worksheet=/.test(sheet.outerHTML),
         moodle: [link("moodle").href, link("moodle").download], gift: [link("gift").href, link("gift").download]};
