@@ -5,7 +5,6 @@
 // rule it broke without being told the answer. Touches no document.
 
 import { ANSWER, Work, edgeNames, edgesAsData, numbersIn } from "./practice.js";
-import { EXERCISE_SIZES } from "./bridge.js";
 import { listed } from "./words.js";
 
 export const FACTS = ["leaves", "degree", "count", "code-of"];
@@ -269,18 +268,10 @@ export class FactWork extends Work {
     return FACT_MISTAKES[this.exercise.kind];
   }
 
-  // After mistakes or hints the same kind again; after none a larger one, or at the largest the
-  // next kind.
-  next() {
-    const { kind, n } = this.exercise;
-    if (this.help.some(Boolean)) {
-      return { kind, n, label: `Another exercise of ${n} vertices` };
-    }
-    if (n < EXERCISE_SIZES.most) {
-      return { kind, n: n + 1, label: `A larger one: ${n + 1} vertices` };
-    }
-    const other = FACTS[(FACTS.indexOf(kind) + 1) % FACTS.length];
-    return { kind: other, n, label: `Next: ${KIND_NAMES[other]}` };
+  // The kind offered once the largest size is done without help: the next one.
+  otherKind() {
+    const other = FACTS[(FACTS.indexOf(this.exercise.kind) + 1) % FACTS.length];
+    return { kind: other, label: `Next: ${KIND_NAMES[other]}` };
   }
 
   // The drawing of a tree to judge a list against shows it plainly.

@@ -352,8 +352,13 @@ export class Work {
     if (n < EXERCISE_SIZES.most) {
       return { kind, n: n + 1, label: `A larger one: ${n + 1} vertices` };
     }
-    const other = kind === "encoding" ? "decoding" : "encoding";
-    return { kind: other, n, label: other === "encoding" ? "The other way: find a tree's code" : "The other way: find a code's tree" };
+    return { ...this.otherKind(), n };
+  }
+
+  // The kind offered once the largest size is done without help: the other direction.
+  otherKind() {
+    const other = this.exercise.kind === "encoding" ? "decoding" : "encoding";
+    return { kind: other, label: other === "encoding" ? "The other way: find a tree's code" : "The other way: find a code's tree" };
   }
 
   // What each vertex of the drawing is now (a map from vertex to state): those found removed
