@@ -81,7 +81,13 @@ function studentSheet(sheet, number, exercises) {
   for (const word of ["Name", "Date", "Class"]) {
     lines.append(cell("span", word, { class: "sheet-line" }));
   }
-  const how = "Write a code's entries one to a box. For a tree, draw its edges between the numbered circles and write the vertex each entry is joined to on its line.";
+  // How to answer, for the kinds of exercise the sheet holds.
+  const kinds = new Set(exercises.map(({ kind }) => (FACTS.includes(kind) ? "fact" : kind)));
+  const how = [
+    kinds.has("encoding") && "Write a code's entries one to a box.",
+    kinds.has("decoding") && "For a tree, draw its edges between the numbered circles and write the vertex each entry is joined to on its line.",
+    kinds.has("fact") && `Write each ${kinds.size > 1 ? "other " : ""}answer on its line.`,
+  ].filter(Boolean).join(" ");
   const list = cell("ol", "", { class: "sheet-exercises" });
   list.append(...exercises.map(sheetExercise));
   element.append(head, lines, cell("p", how, { class: "sheet-how" }), list);
