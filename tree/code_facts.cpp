@@ -1,26 +1,26 @@
 #include "tree/code_facts.hpp"
 
+#include <algorithm>
+
+#include "tree/walk.hpp"
+
 namespace pruefer {
 
-std::vector<Vertex> degreesOf(const CodeArray& code) {
-  std::vector<Vertex> degrees(code.size() + 1, 1);
-  degrees[0] = 0;
+void countDegrees(const CodeArray& code, std::vector<Vertex>& degree) {
+  std::fill(degree.begin(), degree.end(), 1);
+  degree[0] = 0;
   for (std::size_t k = 1; k + 1 < code.size(); ++k) {
-    ++degrees[static_cast<std::size_t>(code[k])];
+    ++degree[static_cast<std::size_t>(code[k])];
   }
+}
+
+std::vector<Vertex> degreesOf(const CodeArray& code) {
+  std::vector<Vertex> degrees(code.size() + 1);
+  countDegrees(code, degrees);
   return degrees;
 }
 
-std::vector<Vertex> leavesOf(const CodeArray& code) {
-  const std::vector<Vertex> degrees = degreesOf(code);
-  std::vector<Vertex> leaves;
-  for (std::size_t v = 1; v < degrees.size(); ++v) {
-    if (degrees[v] == 1) {
-      leaves.push_back(static_cast<Vertex>(v));
-    }
-  }
-  return leaves;
-}
+std::vector<Vertex> leavesOf(const CodeArray& code) { return verticesOfDegreeOne(degreesOf(code)); }
 
 std::uint64_t treesOn(Vertex n) {
   std::uint64_t count = 1;

@@ -11,6 +11,11 @@
 
 namespace pruefer {
 
+// Writes to `degree`, which holds n + 1 entries, the degree of each vertex of the tree whose code
+// array is given: one more than the vertex occurs in the code; slot 0 holds 0. Allocates
+// nothing, so that a request can count in the room it made before its first prompt.
+void countDegrees(const CodeArray& code, std::vector<Vertex>& degree);
+
 // The degree of each vertex of the tree whose code array is given, on n vertices: index v holds
 // vertex v's, index 0 nothing.
 std::vector<Vertex> degreesOf(const CodeArray& code);

@@ -1,10 +1,10 @@
 // Pruefer decoding.
 #include "tree/decoding.hpp"
 
-#include <algorithm>
 #include <tuple>
 #include <utility>
 
+#include "tree/code_facts.hpp"
 #include "tree/leaf_pruning.hpp"
 
 namespace pruefer {
@@ -19,12 +19,8 @@ std::pair<Vertex, Vertex> joinTree(AdjacencyMatrix& matrix, CodeArray& code,
                                    std::vector<Vertex>& degree, Seen seen) {
   // A vertex ends with one more edge than it has entries in the code; the entries still to be
   // consumed thus tell its degree in what is left of the tree.
-  // (The two zeros that frame the code count for the slot 0, which is never read.)
   const Vertex n = matrix.size();
-  std::fill(degree.begin(), degree.end(), 1);
-  for (const Vertex entry : code) {
-    ++degree[static_cast<std::size_t>(entry)];
-  }
+  countDegrees(code, degree);
   // The degrees are the rows' final sizes: laid out whole, in order, no row moves as it fills,
   // and the rows that the walk fills one after another sit close together.
   matrix.reserveRows(degree);
