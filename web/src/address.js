@@ -35,8 +35,12 @@ export function practiceIn(fragment, { kinds, fewest, most }) {
     return null;
   }
   const [n, seed] = [Number(found[2]), Number(found[3])];
-  return kinds.includes(found[1]) && n >= fewest && n <= most && seed <= LAST_SEED ? { kind: found[1], n, seed } : null;
+  return named({ kinds, fewest, most }, found[1], n, seed) ? { kind: found[1], n, seed } : null;
 }
+
+// Whether an address names an exercise that can be: one of `kinds`, from `fewest` to `most`
+// vertices, and a seed of 32 bits.
+const named = ({ kinds, fewest, most }, kind, n, seed) => kinds.includes(kind) && n >= fewest && n <= most && seed <= LAST_SEED;
 
 const WORKSHEET = /^#worksheet=([a-z-]{1,20}),([0-9]{1,2}),([0-9]{1,10}),([0-9]{1,3}),([01]),([01]),(.*)$/;
 
@@ -60,8 +64,7 @@ export function worksheetIn(fragment, limits) {
   } catch {
     return null;
   }
-  const fits = limits.kinds.includes(found[1]) && n >= limits.fewest && n <= limits.most && seed <= LAST_SEED && count >= 1 &&
-    count <= limits.count && title.length <= limits.title;
+  const fits = named(limits, found[1], n, seed) && count >= 1 && count <= limits.count && title.length <= limits.title;
   return fits ? { kind: found[1], n, seed, count, answers: found[5] === "1", mix: found[6] === "1", title } : null;
 }
 
