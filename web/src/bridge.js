@@ -9,8 +9,11 @@ import contract from "./contract.json" with { type: "json" };
 // The sizes of the practice's exercises, in vertices: { fewest, most }.
 export const EXERCISE_SIZES = contract.exercises;
 
-// The kinds of the practice's exercises: the two walks, then what a code tells.
+// The kinds of the practice's exercises: the two walks, encoding first, then the kinds on what
+// a code tells.
 export const KINDS = contract.kinds;
+export const WALKS = KINDS.slice(0, 2);
+export const FACTS = KINDS.slice(2);
 
 // What follows a matrix, by the number the program hands: "encoding" or "decoding", the walk of
 // that coding, or "not-a-tree", the edges of a graph that is no tree.
@@ -96,9 +99,9 @@ export function exercisesOf(core) {
         const numbers = core.HEAP32.slice(at >> 2, (at >> 2) + count);
         const ownCount = numbers[n - 2];
         const own = numbers.subarray(n - 1, n - 1 + ownCount);
-        const walk = walkOf(numbers.subarray(n - 1 + ownCount), kind === "encoding" ? "encoding" : "decoding");
+        const walk = walkOf(numbers.subarray(n - 1 + ownCount), WALKS.includes(kind) ? kind : "decoding");
         const exercise = { kind, n, seed, code: [...numbers.subarray(0, n - 2)], walk };
-        return kind === "encoding" || kind === "decoding" ? exercise : { ...exercise, ...factOf(kind, own) };
+        return WALKS.includes(kind) ? exercise : { ...exercise, ...factOf(kind, own) };
       } finally {
         core._free(at);
       }

@@ -4,10 +4,9 @@
 // question asked. Each answer is checked against the core's answer, and a wrong one is told the
 // rule it broke without being told the answer. Touches no document.
 
+import { FACTS } from "./bridge.js";
 import { ANSWER, Work, edgeNames, edgesAsData, numbersIn } from "./practice.js";
 import { listed } from "./words.js";
-
-export const FACTS = ["leaves", "degree", "count", "code-of"];
 
 // Each kind, as the way on from one names it.
 const KIND_NAMES = { leaves: "a code's leaves", degree: "a vertex's degree", count: "counting trees", "code-of": "a tree's code" };

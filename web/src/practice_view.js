@@ -3,7 +3,7 @@
 
 import { ExerciseView } from "./exercise_view.js";
 import { FactView } from "./facts_view.js";
-import { FACTS } from "./facts.js";
+import { FACTS } from "./bridge.js";
 import { startWorksheet } from "./worksheet_view.js";
 import { sheetIn } from "./worksheet.js";
 import { fragmentOf } from "./address.js";

@@ -4,7 +4,8 @@
 // general feedback and the practice's three levels of hint. Touches no document.
 
 import { answersOf, foundAt, hintsOfExercise, stepText, stepsOf, taskOf } from "./practice.js";
-import { FACTS, factFeedback, factHint, factNumbers, factTask } from "./facts.js";
+import { FACTS } from "./bridge.js";
+import { factFeedback, factHint, factNumbers, factTask } from "./facts.js";
 import { titleOf } from "./worksheet.js";
 
 // Text as HTML shows it, every character plain: markup and entities are shown, not read.

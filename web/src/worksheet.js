@@ -2,7 +2,7 @@
 // exercises it holds, the short number that matches it with its key, and the teacher's link that
 // makes it again. Touches no document.
 
-import { EXERCISE_SIZES, KINDS } from "./bridge.js";
+import { EXERCISE_SIZES, KINDS, WALKS } from "./bridge.js";
 import { worksheetFragment, worksheetIn } from "./address.js";
 import { seedAfter } from "./practice.js";
 
@@ -10,7 +10,6 @@ export const SHEET_MOST = 20; // exercises on a worksheet
 export const TITLE_MOST = 80; // characters of its title
 export const TITLE_USUAL = "Pruefer codes"; // the title of a sheet given none
 
-const WALKS = KINDS.slice(0, 2); // the two walks, encoding first
 
 // The letters of a sheet's number: none that is easily taken for another (no B and 8, no O and
 // 0, no I and 1, no S and 5, no Z and 2).

@@ -5,7 +5,8 @@
 
 import { drawCircle, drawUnlabelledTree } from "./drawing.js";
 import { answersOf, edgeNames, edgesAsData, freshSeed, stepText, stepsOf, taskOf } from "./practice.js";
-import { FACTS, answerText, factData, factTask } from "./facts.js";
+import { FACTS } from "./bridge.js";
+import { answerText, factData, factTask } from "./facts.js";
 import { SHEET_MOST, exercisesOfSheet, sheetIn, sheetNumber, titleOf } from "./worksheet.js";
 import { fileName, giftText, moodleXml } from "./question_bank.js";
 import { worksheetFragment } from "./address.js";
