@@ -67,35 +67,34 @@ export function drawWalk(n, walk) {
   hint.className = "hint";
   hint.textContent = STEPPING_KEYS;
   node.append(stepControl(node, svg, table, walk), view, caption, legend(legendOf(walk.coding)), hint);
-  const parts = printParts(svg);
-  if (parts) {
-    node.dataset.printParts = "";
-    node.append(parts);
-  }
+  tableBox.before(printed(svg));
   return node;
 }
 
-// The parts a drawing too large for the page prints in, each on a page of its own and showing
-// the whole tree, or null where the drawing prints whole. The parts are copies with nothing of
-// the step shown: no state, and no data for the page's scripts to find twice.
-function printParts(svg) {
-  const [left, top, width, height] = svg.getAttribute("viewBox").split(" ").map(Number);
-  const parts = partsOf({ left, top, width, height });
-  if (parts.length === 1) {
-    return null;
-  }
+// What prints in place of a walk's drawing: copies of it with every mark of a step taken off, so
+// that the paper shows the whole tree with every edge labelled, whatever step the screen shows,
+// and the copies carry no data for the page's scripts to find twice. A drawing too large for
+// the page prints in parts, each on a page of its own.
+function printed(svg) {
   const box = document.createElement("div");
   box.className = "print-parts";
+  const [left, top, width, height] = svg.getAttribute("viewBox").split(" ").map(Number);
+  const parts = partsOf({ left, top, width, height });
+  const whole = parts.length === 1;
   parts.forEach((part, k) => {
     const copy = svg.cloneNode(true);
     for (const marked of copy.querySelectorAll("[data-edge], [data-vertex]")) {
       for (const name of Object.keys(marked.dataset)) delete marked.dataset[name];
     }
+    copy.removeAttribute("role");
+    copy.removeAttribute("aria-label");
+    if (whole) {
+      box.append(copy);
+      return;
+    }
     copy.setAttribute("viewBox", `${part.left} ${part.top} ${part.width} ${part.height}`);
     copy.setAttribute("width", Math.ceil(part.width * PRINT_SCALE));
     copy.setAttribute("height", Math.ceil(part.height * PRINT_SCALE));
-    copy.removeAttribute("role");
-    copy.removeAttribute("aria-label");
     const page = document.createElement("div");
     const heading = document.createElement("p");
     heading.textContent = `The drawing, part ${k + 1} of ${parts.length}, row by row from the top left`;
